@@ -1,0 +1,191 @@
+#include "ui/u_main.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTextCursor>
+#include <initializer_list>
+#include <string>
+
+#include "engine/engine.h"
+#include "ui/click_edit.h"
+#include "ui/enter_key.h"
+#include "ui/rejection_box.h"
+#include "ui/screen_centre.h"
+
+#ifdef Q_OS_WIN
+#include <QWindow>
+#endif
+
+namespace {
+
+// What a classic Windows frame (4-pixel borders, 19-pixel caption) leaves of a 507 x 386 window.
+constexpr QSize kClientSize(499, 359);
+
+template <typename Control>
+Control* Place(Control* control, const char* name, const QRect& geometry) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setGeometry(geometry);
+  return control;
+}
+
+QLabel* MakeLabel(const QString& text, const char* name, const QRect& geometry, QWidget* window) {
+  auto* label = Place(new QLabel(text, window), name, geometry);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QFont WindowFont() {
+  // MS Sans Serif has no Chinese; the families after it supply the glyphs it lacks.
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft YaHei"),
+                    QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
+  font.setPointSize(8);
+  return font;
+}
+
+// Qt paints the selection of a disabled text view; the list should show none, as a view
+// without the focus does on Windows. The selection is still set, so that it can be scrolled to.
+void HideSelection(QPlainTextEdit* view) {
+  QPalette palette = view->palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setBrush(group, QPalette::Highlight, palette.brush(QPalette::Disabled, QPalette::Base));
+    palette.setBrush(group, QPalette::HighlightedText,
+                     palette.brush(QPalette::Disabled, QPalette::Text));
+  }
+  view->setPalette(palette);
+}
+
+std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+void ShowBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void ShowDefaultCursor() {
+  while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace
+
+Tfrmmain::Tfrmmain(QWidget* parent)
+    : QWidget(parent),
+      lbljushu(MakeLabel(QStringLiteral("缩水结果："), "lbljushu", {16, 8, 137, 13}, this)),
+      memcode(Place(new QPlainTextEdit(this), "memcode", {16, 24, 249, 321})),
+      Label1(MakeLabel(QStringLiteral("上期开奖："), "Label1", {296, 192, 73, 13}, this)),
+      Label2(MakeLabel(QStringLiteral("对奖"), "Label2", {400, 192, 33, 13}, this)),
+      edtcode(Place(new ClickEdit(this), "edtcode", {296, 208, 73, 21})),
+      edtdj(Place(new QLineEdit(this), "edtdj", {384, 208, 73, 21})),
+      btnfilt(Place(new QPushButton(QStringLiteral("过滤"), this), "btnfilt", {296, 240, 75, 25})),
+      btncopy(Place(new QPushButton(QStringLiteral("复制"), this), "btncopy", {296, 280, 75, 25})),
+      btnclose(
+          Place(new QPushButton(QStringLiteral("退出"), this), "btnclose", {424, 240, 33, 65})) {
+  setWindowTitle(QStringLiteral("Tarvello"));
+  setFont(WindowFont());
+  resize(kClientSize);
+
+  memcode->setEnabled(false);
+  memcode->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  memcode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memcode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  HideSelection(memcode);
+
+  // Screen readers name each field after the label above it.
+  Label1->setBuddy(edtcode);
+  Label2->setBuddy(edtdj);
+  lbljushu->setBuddy(memcode);
+
+  btnfilt->setDefault(true);
+  auto* enterKey = new EnterKeyFilter(btnfilt, this);
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{edtcode, edtdj, btnfilt, btncopy, btnclose}) {
+    enterKey->Watch(control);
+  }
+
+  setTabOrder(edtcode, memcode);
+  setTabOrder(memcode, btnfilt);
+  setTabOrder(btnfilt, btncopy);
+  setTabOrder(btncopy, btnclose);
+  setTabOrder(btnclose, edtdj);
+  edtcode->setFocus();
+
+  connect(btnfilt, &QPushButton::clicked, this, &Tfrmmain::btnfiltClick);
+  connect(btncopy, &QPushButton::clicked, this, &Tfrmmain::btncopyClick);
+  connect(btnclose, &QPushButton::clicked, this, &Tfrmmain::btncloseClick);
+  connect(edtcode, &QLineEdit::textChanged, this, &Tfrmmain::edtcodeChange);
+  connect(edtdj, &QLineEdit::textChanged, this, &Tfrmmain::edtcodeChange);
+  connect(edtcode, &ClickEdit::clicked, this, &Tfrmmain::edtcodeClick);
+
+  FormCreate();
+}
+
+void Tfrmmain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+#ifdef Q_OS_WIN
+  // Windows lets a program size the whole window, frame included.
+  resize(QSize(507, 386).shrunkBy(windowHandle()->frameMargins()));
+#endif
+  CentreOnScreen(this);
+}
+
+void Tfrmmain::FormCreate() {
+  engine::ResetRunCounter();
+  engine::Fill();
+}
+
+void Tfrmmain::btnfiltClick() {
+  if (const auto rejection = engine::ValidateDraw(Utf8(edtcode->text()))) {
+    ShowRejection(this, QString::fromStdString(*rejection));
+    edtcode->setText(QString());
+    edtcode->setFocus();
+    return;
+  }
+  ShowBusyCursor();
+  const engine::FilterResult result = engine::RunFilter();
+  memcode->setPlainText(QString::fromStdString(result.text));
+  lbljushu->setText(QString::fromStdString(result.caption));
+  ShowDefaultCursor();
+}
+
+void Tfrmmain::btncopyClick() {
+  // Copying nothing would wipe what another program put on the clipboard.
+  const QString list = memcode->toPlainText();
+  if (!list.isEmpty()) QGuiApplication::clipboard()->setText(list);
+}
+
+void Tfrmmain::btncloseClick() { close(); }
+
+void Tfrmmain::edtcodeChange() {
+  // Writing the verdict changes edtdj, which calls this once more; that inner call writes the
+  // same verdict, which changes nothing, and the chain ends.
+  const engine::DrawVerdict verdict =
+      engine::CheckDraw(Utf8(memcode->toPlainText()), Utf8(edtcode->text()));
+  switch (verdict.kind) {
+    case engine::VerdictKind::None:
+      edtdj->setText(QString());
+      break;
+    case engine::VerdictKind::Miss:
+      edtdj->setText(QStringLiteral("X"));
+      break;
+    case engine::VerdictKind::Hit:
+      edtdj->setText(QStringLiteral("中"));
+      SelectInResult(verdict.start, verdict.length);
+      break;
+    case engine::VerdictKind::Unchanged:
+      break;
+  }
+}
+
+void Tfrmmain::edtcodeClick() { edtcode->setText(QString()); }
+
+void Tfrmmain::SelectInResult(int start, int length) {
+  // The list is ASCII, so the engine's byte positions are character positions. The cursor ends
+  // at the end of the selection, and that is what scrolls into view.
+  QTextCursor selection(memcode->document());
+  selection.setPosition(start);
+  selection.setPosition(start + length, QTextCursor::KeepAnchor);
+  memcode->setTextCursor(selection);
+  memcode->ensureCursorVisible();
+}
