@@ -10,6 +10,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the window, its tests and its Chinese texts
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei
+  # the install and Debian package checks
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
