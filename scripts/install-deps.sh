@@ -10,6 +10,10 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the window, its tests and its Chinese texts
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei
+  # sanitizer builds, fuzzing (libFuzzer is in the compiler runtime), symbolized reports
+  clang-14 libclang-rt-14-dev llvm-14
+  # static analysis
+  clang-tidy-14 cppcheck
   # the install and Debian package checks
   desktop-file-utils appstream dpkg-dev file
 )

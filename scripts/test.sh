@@ -6,3 +6,4 @@ bash scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
+bash scripts/sanitize.sh
