@@ -7,3 +7,4 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
 bash scripts/sanitize.sh
+bash scripts/fuzz.sh 20

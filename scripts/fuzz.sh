@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets and runs each for the given number of seconds (default 20).
+# Seeds come from fuzz/corpus/<target>; what the fuzzer adds stays under build/fuzz/corpus.
+# Fails on the first finding and leaves its input in build/fuzz/findings.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+targets=(validate_draw_fuzz text_measure_fuzz check_draw_result_fuzz check_draw_fuzz)
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
+
+mkdir -p build/fuzz/findings
+for target in "${targets[@]}"; do
+  corpus=build/fuzz/corpus/$target
+  log=build/fuzz/$target.log
+  mkdir -p "$corpus"
+  if ! build/fuzz/fuzz/"$target" "$corpus" "fuzz/corpus/$target" -dict=fuzz/draw.dict \
+      -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+      -artifact_prefix="build/fuzz/findings/$target-" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "fuzz: $target found a fault; its input is in build/fuzz/findings" >&2
+    exit 1
+  fi
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  echo "fuzz: $target ran $runs inputs in ${seconds} s without a finding"
+done
