@@ -1,0 +1,200 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "ui/u_main.h"
+
+namespace {
+
+// Sanitizer builds run this many times slower; they ask for fewer presses through the
+// environment.
+int SoakPresses() {
+  bool ok = false;
+  const int presses = qEnvironmentVariableIntValue("TARVELLO_WINDOW_SOAK_PRESSES", &ok);
+  return ok ? presses : 1000;
+}
+
+// Which numbers a list shows, or an empty set if an entry is malformed or repeats.
+std::vector<bool> ListedNumbers(const QString& list) {
+  std::vector<bool> listed(engine::kCandidateCount, false);
+  if (list.size() % engine::kEntryWidth != 0) return {};
+  for (qsizetype at = 0; at < list.size(); at += engine::kEntryWidth) {
+    bool ok = false;
+    const int n = list.mid(at, 4).toInt(&ok);
+    if (!ok || list[at + 4] != u' ' || listed[n]) return {};
+    listed[n] = true;
+  }
+  return listed;
+}
+
+QString MegabyteOf(const QString& piece) {
+  QString text;
+  while (text.toUtf8().size() < (1 << 20)) text += piece.repeated(1024);
+  return text;
+}
+
+}  // namespace
+
+class WindowSoakTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+  void manyFilterPresses();
+  void megabytePaste_data();
+  void megabytePaste();
+
+ private:
+  template <typename Control>
+  Control* find(const char* name) const {
+    return window_->findChild<Control*>(QString::fromLatin1(name));
+  }
+  QString list() const { return find<QPlainTextEdit>("memcode")->toPlainText(); }
+  void pressFilter();
+  void pressFilterExpectingRejection();
+
+  std::unique_ptr<Tfrmmain> window_;
+};
+
+void WindowSoakTest::initTestCase() {
+  QApplication::setApplicationDisplayName(QStringLiteral("Tarvello"));
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void WindowSoakTest::init() {
+  window_ = std::make_unique<Tfrmmain>();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void WindowSoakTest::cleanup() { window_.reset(); }
+
+void WindowSoakTest::pressFilter() {
+  QTest::mouseClick(find<QPushButton>("btnfilt"), Qt::LeftButton);
+}
+
+void WindowSoakTest::pressFilterExpectingRejection() {
+  bool shown = false;
+  QTimer::singleShot(0, this, [&shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown = box->text() ==
+            QString::fromUtf8(engine::kRejectionMessage.data(), engine::kRejectionMessage.size());
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  pressFilter();
+  QVERIFY(shown);
+  QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+// Every tenth press is rejected, and the draw is checked between presses: none of it may leave
+// a trace in the list, the caption, the cursor or the run counter.
+void WindowSoakTest::manyFilterPresses() {
+  auto* edtcode = find<QLineEdit>("edtcode");
+  auto* edtdj = find<QLineEdit>("edtdj");
+  auto* lbljushu = find<QLabel>("lbljushu");
+  QTest::keyClicks(edtcode, QStringLiteral("1234"));
+  pressFilter();
+  const std::vector<bool> kept = ListedNumbers(list());
+  QCOMPARE(kept.size(), std::size_t(engine::kCandidateCount));
+
+  std::int32_t runs = 1;
+  const int presses = SoakPresses();
+  for (int press = 1; press < presses; ++press) {
+    const QString listBefore = list();
+    if (press % 10 == 0) {
+      edtcode->setText(QStringLiteral("12a4"));
+      pressFilterExpectingRejection();
+      QCOMPARE(edtcode->text(), QString());
+      QCOMPARE(list(), listBefore);
+      QTest::keyClicks(edtcode, QStringLiteral("5610"));
+      QCOMPARE(edtdj->text(), QStringLiteral("X"));
+      edtcode->setText(QStringLiteral("1234"));
+      QCOMPARE(edtdj->text(), QStringLiteral("中"));
+      continue;
+    }
+    pressFilter();
+    ++runs;
+    QCOMPARE(engine::RunCounter(), runs * engine::kPermutationsPerRun);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QCOMPARE(lbljushu->text(), QStringLiteral("缩水结果：8554注"));
+    QVERIFY(list() != listBefore);
+    QVERIFY2(ListedNumbers(list()) == kept, qPrintable(QString::number(press)));
+  }
+
+  // The list is exactly the last run's, and the draw check still finds its entries.
+  engine::SetRunCounter(engine::RunCounter() - engine::kPermutationsPerRun);
+  QCOMPARE(list(), QString::fromStdString(engine::RunFilter().text));
+  edtcode->clear();
+  QTest::keyClicks(edtcode, QStringLiteral("0000"));
+  QCOMPARE(edtdj->text(), QStringLiteral("中"));
+  QCOMPARE(find<QPlainTextEdit>("memcode")->textCursor().selectedText(), QStringLiteral("0000"));
+}
+
+void WindowSoakTest::megabytePaste_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("pasted");
+  const QString digits = MegabyteOf(QStringLiteral("1234 "));
+  const QString chinese = MegabyteOf(QStringLiteral("中奖号码"));
+  const QString malformed = QString::fromUtf8(QByteArray(1 << 20, '\xE4'));
+  QTest::newRow("digits into the draw field") << "edtcode" << digits;
+  QTest::newRow("Chinese into the draw field") << "edtcode" << chinese;
+  QTest::newRow("undecodable bytes into the draw field") << "edtcode" << malformed;
+  QTest::newRow("digits into the verdict field") << "edtdj" << digits;
+  QTest::newRow("Chinese into the verdict field") << "edtdj" << chinese;
+}
+
+// A megabyte is one more text that does not measure 4: the draw check leaves the verdict
+// alone and Filter rejects it, all without a hang.
+void WindowSoakTest::megabytePaste() {
+  QFETCH(QString, field);
+  QFETCH(QString, pasted);
+  auto* edtcode = find<QLineEdit>("edtcode");
+  auto* edtdj = find<QLineEdit>("edtdj");
+  QTest::keyClicks(edtcode, QStringLiteral("5610"));
+  pressFilter();
+  QCOMPARE(edtdj->text(), QString());
+  edtcode->setText(QStringLiteral("123"));  // measures 3: a paste into edtdj stays there
+  edtcode->setText(QStringLiteral("1234"));
+  QCOMPARE(edtdj->text(), QStringLiteral("中"));
+  edtcode->setText(QStringLiteral("123"));
+  const QString listBefore = list();
+  const std::int32_t counterBefore = engine::RunCounter();
+
+  auto* target = find<QLineEdit>(field.toLatin1().constData());
+  target->setFocus();
+  target->selectAll();
+  QApplication::clipboard()->setText(pasted);
+  QElapsedTimer timer;
+  timer.start();
+  QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+  QApplication::processEvents();
+  if (target == edtcode) {
+    QVERIFY(!edtcode->text().isEmpty());
+    QCOMPARE(edtdj->text(), QStringLiteral("中"));
+  } else {
+    QVERIFY(edtdj->text().size() > 4);
+  }
+  if (target == edtdj) edtcode->setText(edtdj->text());
+  pressFilterExpectingRejection();
+  QCOMPARE(edtcode->text(), QString());
+  QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+  QCOMPARE(list(), listBefore);
+  QCOMPARE(engine::RunCounter(), counterBefore);
+}
+
+QTEST_MAIN(WindowSoakTest)
+#include "window_soak_test.moc"
