@@ -8,3 +8,4 @@ cmake --build --preset default
 ctest --preset default
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh 20
+bash scripts/static-analysis.sh
