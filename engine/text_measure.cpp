@@ -1,5 +1,6 @@
 #include "engine/text_measure.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace engine {
@@ -42,7 +43,8 @@ std::size_t SequenceLength(std::string_view text, std::size_t at) {
 }  // namespace
 
 std::int32_t TextMeasure(std::string_view utf8) {
-  std::int32_t measure = 0;
+  // Summed wide: a gigabyte of non-ASCII bytes would overflow 32 bits.
+  std::int64_t measure = 0;
   std::size_t at = 0;
   while (at < utf8.size()) {
     if (static_cast<unsigned char>(utf8[at]) < 0x80u) {
@@ -54,7 +56,7 @@ std::int32_t TextMeasure(std::string_view utf8) {
     measure += kWideMeasure;
     at += length == 0 ? 1 : length;
   }
-  return measure;
+  return static_cast<std::int32_t>(std::min<std::int64_t>(measure, INT32_MAX));
 }
 
 }  // namespace engine

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "engine/engine.h"
@@ -51,6 +52,12 @@ TEST(TextMeasure, CountsEachMalformedByteTwoWithoutReadingPastTheEnd) {
     const std::string exact = c.text;  // no terminator to lean on past size()
     EXPECT_EQ(engine::TextMeasure(std::string_view(exact.data(), exact.size())), c.measure);
   }
+}
+
+// A gigabyte of non-ASCII bytes measures 2^31, one past what 32 bits hold.
+TEST(TextMeasure, ATextTooLongToCountMeasuresTheLargestValue) {
+  const std::string text(std::size_t{1} << 30, '\xE4');
+  EXPECT_EQ(engine::TextMeasure(text), INT32_MAX);
 }
 
 }  // namespace
