@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets and runs each for the given number of seconds (default 20).
+# Builds the libFuzzer targets and runs each for the given number of seconds (default 20), or
+# only the targets named after the seconds.
 # Seeds come from fuzz/corpus/<target>; what the fuzzer adds stays under build/fuzz/corpus.
 # Fails on the first finding and leaves its input in build/fuzz/findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 targets=(validate_draw_fuzz text_measure_fuzz check_draw_result_fuzz check_draw_fuzz)
+[[ $# -gt 1 ]] && targets=("${@:2}")
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2

@@ -48,7 +48,7 @@ TEST(EngineSoak, LongSessionsKeepTheSameBaseAndAdvanceTheCounterByFour) {
 
   const std::vector<bool> expected = ListedNumbers(engine::RunFilter().text);
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(engine::kCandidateCount));
-  std::uint32_t counter = static_cast<std::uint32_t>(engine::RunCounter());
+  auto counter = static_cast<std::uint32_t>(engine::RunCounter());
   bool wrapped = false;
   for (std::int32_t run = 1; run < runs; ++run) {
     const engine::FilterResult result = engine::RunFilter();
