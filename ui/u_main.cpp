@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <initializer_list>
+#include <limits>
 #include <string>
 
 #include "engine/engine.h"
@@ -97,6 +98,10 @@ Tfrmmain::Tfrmmain(QWidget* parent)
   setWindowTitle(QStringLiteral("Tarvello"));
   setFont(WindowFont());
   resize(kClientSize);
+
+  // Qt cuts a line edit at 32,767 characters; these fields keep whatever is typed or pasted.
+  edtcode->setMaxLength(std::numeric_limits<int>::max());
+  edtdj->setMaxLength(std::numeric_limits<int>::max());
 
   memcode->setEnabled(false);
   memcode->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -178,20 +177,13 @@ void WindowSoakTest::megabytePaste() {
   target->setFocus();
   target->selectAll();
   QApplication::clipboard()->setText(pasted);
-  QElapsedTimer timer;
-  timer.start();
   QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
   QApplication::processEvents();
-  if (target == edtcode) {
-    QVERIFY(!edtcode->text().isEmpty());
-    QCOMPARE(edtdj->text(), QStringLiteral("中"));
-  } else {
-    QVERIFY(edtdj->text().size() > 4);
-  }
+  QVERIFY(target->text() == pasted);  // whole: neither field has a length limit
+  if (target == edtcode) QCOMPARE(edtdj->text(), QStringLiteral("中"));
   if (target == edtdj) edtcode->setText(edtdj->text());
   pressFilterExpectingRejection();
   QCOMPARE(edtcode->text(), QString());
-  QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
   QCOMPARE(list(), listBefore);
   QCOMPARE(engine::RunCounter(), counterBefore);
 }
