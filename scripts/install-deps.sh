@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Tarvello needs.
-# Quiet when everything is already there; asks apt only for what is missing.
+# Installs every Debian package that building, running and testing Tarvello needs, or only the
+# packages named as arguments. Quiet when everything is already there; asks apt only for what
+# is missing.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,7 @@ packages=(
   # the install and Debian package checks
   desktop-file-utils appstream dpkg-dev file
 )
+[[ $# -gt 0 ]] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,21 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64)
-
-missing=()
-for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "Installing: ${missing[*]}"
-  sudo=()
-  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64
 
 build=build/mingw
 cmake -S tests/windows -B "$build" -G Ninja \
