@@ -1,6 +1,7 @@
 #include "engine/filter_run.h"
 
 #include <cstddef>
+#include <cstring>
 
 #include "engine/candidates.h"
 #include "engine/ordering.h"
@@ -25,11 +26,10 @@ FilterResult RunFilter() {
   // mark would be mispredicted for about one entry in seven.
   for (const std::int32_t n : order) {
     const CandidateRecord& record = table[n];
-    out[0] = static_cast<char>('0' + record.thousands);
-    out[1] = static_cast<char>('0' + record.hundreds);
-    out[2] = static_cast<char>('0' + record.tens);
-    out[3] = static_cast<char>('0' + record.units);
-    out[4] = ' ';
+    const char entry[kEntryWidth] = {
+        static_cast<char>('0' + record.thousands), static_cast<char>('0' + record.hundreds),
+        static_cast<char>('0' + record.tens), static_cast<char>('0' + record.units), ' '};
+    std::memcpy(out, entry, kEntryWidth);
     const std::int32_t kept = 1 - record.excluded;
     out += kEntryWidth * kept;
     count += kept;
