@@ -14,9 +14,9 @@ constexpr std::int32_t kOddUnit = 8;
 constexpr std::int32_t kExcludedWeight =
     kExcludedBigCount * kBigUnit + kExcludedOddCount * kOddUnit;
 
-constexpr std::array<std::int32_t, 10> kDigitWeights = [] {
-  std::array<std::int32_t, 10> weights{};
-  for (std::int32_t digit = 0; digit < 10; ++digit) {
+constexpr std::array<std::int32_t, kDigitCount> kDigitWeights = [] {
+  std::array<std::int32_t, kDigitCount> weights{};
+  for (std::int32_t digit = 0; digit < kDigitCount; ++digit) {
     weights[digit] = (digit / kBigDigitDivisor > 0 ? kBigUnit : 0) + (digit % 2 > 0 ? kOddUnit : 0);
   }
   return weights;
@@ -36,10 +36,10 @@ const CandidateTable& Candidates() { return table; }
 
 void Fill() {
   std::int32_t index = 0;
-  for (std::int32_t thousands = 0; thousands < 10; ++thousands) {
-    for (std::int32_t hundreds = 0; hundreds < 10; ++hundreds) {
-      for (std::int32_t tens = 0; tens < 10; ++tens) {
-        for (std::int32_t units = 0; units < 10; ++units) {
+  for (std::int32_t thousands = 0; thousands < kDigitCount; ++thousands) {
+    for (std::int32_t hundreds = 0; hundreds < kDigitCount; ++hundreds) {
+      for (std::int32_t tens = 0; tens < kDigitCount; ++tens) {
+        for (std::int32_t units = 0; units < kDigitCount; ++units) {
           table[index++] = CandidateRecord{thousands, hundreds, tens, units, 0};
         }
       }

@@ -6,6 +6,7 @@
 namespace engine {
 
 inline constexpr std::int32_t kCandidateCount = 10000;
+inline constexpr std::int32_t kDigitCount = 10;  // the decimal digits 0-9
 
 // The four digits of one number from 0000 to 9999 and whether the big base drops it.
 struct CandidateRecord {

@@ -7,7 +7,6 @@
 
 namespace engine {
 
-inline constexpr std::int32_t kDigitCount = 10;
 inline constexpr std::int32_t kPermutationsPerRun = 4;
 inline constexpr std::uint32_t kGeneratorMultiplier = 0x08088405u;  // 134775813
 inline constexpr std::uint32_t kGeneratorIncrement = 1u;
