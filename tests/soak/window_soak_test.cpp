@@ -6,13 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/engine.h"
-#include "ui/u_main.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 
@@ -57,44 +55,24 @@ class WindowSoakTest : public QObject {
   void megabytePaste();
 
  private:
-  template <typename Control>
-  Control* find(const char* name) const {
-    return window_->findChild<Control*>(QString::fromLatin1(name));
-  }
-  QString list() const { return find<QPlainTextEdit>("memcode")->toPlainText(); }
-  void pressFilter();
   void pressFilterExpectingRejection();
 
-  std::unique_ptr<Tfrmmain> window_;
+  WindowDriver window_;
 };
 
-void WindowSoakTest::initTestCase() {
-  QApplication::setApplicationDisplayName(QStringLiteral("Tarvello"));
-  QApplication::setQuitOnLastWindowClosed(false);
-}
+void WindowSoakTest::initTestCase() { WindowDriver::PrepareApplication(); }
 
-void WindowSoakTest::init() {
-  window_ = std::make_unique<Tfrmmain>();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
+void WindowSoakTest::init() { QVERIFY(window_.Open()); }
 
-void WindowSoakTest::cleanup() { window_.reset(); }
-
-void WindowSoakTest::pressFilter() {
-  QTest::mouseClick(find<QPushButton>("btnfilt"), Qt::LeftButton);
-}
+void WindowSoakTest::cleanup() { window_.Close(); }
 
 void WindowSoakTest::pressFilterExpectingRejection() {
   bool shown = false;
-  QTimer::singleShot(0, this, [&shown] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    shown = box->text() ==
+  WindowDriver::AnswerNextBox(this, Qt::Key_Return, [&shown](const QMessageBox& box) {
+    shown = box.text() ==
             QString::fromUtf8(engine::kRejectionMessage.data(), engine::kRejectionMessage.size());
-    QTest::keyClick(box, Qt::Key_Return);
   });
-  pressFilter();
+  window_.pressFilter();
   QVERIFY(shown);
   QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
@@ -102,45 +80,46 @@ void WindowSoakTest::pressFilterExpectingRejection() {
 // Every tenth press is rejected, and the draw is checked between presses: none of it may leave
 // a trace in the list, the caption, the cursor or the run counter.
 void WindowSoakTest::manyFilterPresses() {
-  auto* edtcode = find<QLineEdit>("edtcode");
-  auto* edtdj = find<QLineEdit>("edtdj");
-  auto* lbljushu = find<QLabel>("lbljushu");
+  auto* edtcode = window_.find<QLineEdit>("edtcode");
+  auto* edtdj = window_.find<QLineEdit>("edtdj");
+  auto* lbljushu = window_.find<QLabel>("lbljushu");
   QTest::keyClicks(edtcode, QStringLiteral("1234"));
-  pressFilter();
-  const std::vector<bool> kept = ListedNumbers(list());
+  window_.pressFilter();
+  const std::vector<bool> kept = ListedNumbers(window_.list());
   QCOMPARE(kept.size(), std::size_t(engine::kCandidateCount));
 
   std::int32_t runs = 1;
   const int presses = SoakPresses();
   for (int press = 1; press < presses; ++press) {
-    const QString listBefore = list();
+    const QString listBefore = window_.list();
     if (press % 10 == 0) {
       edtcode->setText(QStringLiteral("12a4"));
       pressFilterExpectingRejection();
       QCOMPARE(edtcode->text(), QString());
-      QCOMPARE(list(), listBefore);
+      QCOMPARE(window_.list(), listBefore);
       QTest::keyClicks(edtcode, QStringLiteral("5610"));
       QCOMPARE(edtdj->text(), QStringLiteral("X"));
       edtcode->setText(QStringLiteral("1234"));
       QCOMPARE(edtdj->text(), QStringLiteral("中"));
       continue;
     }
-    pressFilter();
+    window_.pressFilter();
     ++runs;
     QCOMPARE(engine::RunCounter(), runs * engine::kPermutationsPerRun);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QCOMPARE(lbljushu->text(), QStringLiteral("缩水结果：8554注"));
-    QVERIFY(list() != listBefore);
-    QVERIFY2(ListedNumbers(list()) == kept, qPrintable(QString::number(press)));
+    QVERIFY(window_.list() != listBefore);
+    QVERIFY2(ListedNumbers(window_.list()) == kept, qPrintable(QString::number(press)));
   }
 
   // The list is exactly the last run's, and the draw check still finds its entries.
   engine::SetRunCounter(engine::RunCounter() - engine::kPermutationsPerRun);
-  QCOMPARE(list(), QString::fromStdString(engine::RunFilter().text));
+  QCOMPARE(window_.list(), QString::fromStdString(engine::RunFilter().text));
   edtcode->clear();
   QTest::keyClicks(edtcode, QStringLiteral("0000"));
   QCOMPARE(edtdj->text(), QStringLiteral("中"));
-  QCOMPARE(find<QPlainTextEdit>("memcode")->textCursor().selectedText(), QStringLiteral("0000"));
+  QCOMPARE(window_.find<QPlainTextEdit>("memcode")->textCursor().selectedText(),
+           QStringLiteral("0000"));
 }
 
 void WindowSoakTest::megabytePaste_data() {
@@ -161,19 +140,19 @@ void WindowSoakTest::megabytePaste_data() {
 void WindowSoakTest::megabytePaste() {
   QFETCH(QString, field);
   QFETCH(QString, pasted);
-  auto* edtcode = find<QLineEdit>("edtcode");
-  auto* edtdj = find<QLineEdit>("edtdj");
+  auto* edtcode = window_.find<QLineEdit>("edtcode");
+  auto* edtdj = window_.find<QLineEdit>("edtdj");
   QTest::keyClicks(edtcode, QStringLiteral("5610"));
-  pressFilter();
+  window_.pressFilter();
   QCOMPARE(edtdj->text(), QString());
   edtcode->setText(QStringLiteral("123"));  // measures 3: a paste into edtdj stays there
   edtcode->setText(QStringLiteral("1234"));
   QCOMPARE(edtdj->text(), QStringLiteral("中"));
   edtcode->setText(QStringLiteral("123"));
-  const QString listBefore = list();
+  const QString listBefore = window_.list();
   const std::int32_t counterBefore = engine::RunCounter();
 
-  auto* target = find<QLineEdit>(field.toLatin1().constData());
+  auto* target = window_.find<QLineEdit>(field.toLatin1().constData());
   target->setFocus();
   target->selectAll();
   QApplication::clipboard()->setText(pasted);
@@ -184,7 +163,7 @@ void WindowSoakTest::megabytePaste() {
   if (target == edtdj) edtcode->setText(edtdj->text());
   pressFilterExpectingRejection();
   QCOMPARE(edtcode->text(), QString());
-  QCOMPARE(list(), listBefore);
+  QCOMPARE(window_.list(), listBefore);
   QCOMPARE(engine::RunCounter(), counterBefore);
 }
 

@@ -10,10 +10,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 
-#include "ui/u_main.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 
@@ -46,18 +44,9 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvello"));
-    QApplication::setQuitOnLastWindowClosed(false);
-  }
-
-  void init() {
-    window_ = std::make_unique<Tfrmmain>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  }
-
-  void cleanup() { window_.reset(); }
+  void initTestCase() { WindowDriver::PrepareApplication(); }
+  void init() { QVERIFY(window_.Open()); }
+  void cleanup() { window_.Close(); }
 
   void controls_data() {
     QTest::addColumn<QString>("name");
@@ -87,11 +76,11 @@ class WindowTest : public QObject {
     window_->resize(800, 600);
     QApplication::processEvents();
 
-    auto* control = find<QWidget>(name.toLatin1().constData());
+    auto* control = window_.find<QWidget>(name.toLatin1().constData());
     QVERIFY(control != nullptr);
     QCOMPARE(control->geometry(), geometry);
     const QVariant shown = control->property("text");
-    QCOMPARE(shown.isValid() ? shown.toString() : list(), text);
+    QCOMPARE(shown.isValid() ? shown.toString() : window_.list(), text);
     QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), spokenName);
   }
 
@@ -100,9 +89,9 @@ class WindowTest : public QObject {
     QCOMPARE(window_->size(), QSize(499, 359));
     QVERIFY(window_->minimumSize() != window_->maximumSize());
     QVERIFY(CentredOnScreen(window_.get()));
-    QCOMPARE(QApplication::focusWidget(), find<QWidget>("edtcode"));
-    QVERIFY(!find<QWidget>("memcode")->isEnabled());
-    QVERIFY(find<QPlainTextEdit>("memcode")->verticalScrollBar()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), window_.find<QWidget>("edtcode"));
+    QVERIFY(!window_.find<QWidget>("memcode")->isEnabled());
+    QVERIFY(window_.find<QPlainTextEdit>("memcode")->verticalScrollBar()->isVisible());
   }
 
   void tabOrder() {
@@ -127,8 +116,8 @@ class WindowTest : public QObject {
     QFETCH(QStringList, before);
     QFETCH(QString, start);
     perform(before);
-    const QString verdict = find<QLineEdit>("edtdj")->text();
-    auto* memcode = find<QPlainTextEdit>("memcode");
+    const QString verdict = window_.find<QLineEdit>("edtdj")->text();
+    auto* memcode = window_.find<QPlainTextEdit>("memcode");
     Qt::CursorShape cursorWhileShown = Qt::ArrowCursor;
     connect(memcode, &QPlainTextEdit::textChanged, this,
             [&cursorWhileShown] { cursorWhileShown = QGuiApplication::overrideCursor()->shape(); });
@@ -138,10 +127,10 @@ class WindowTest : public QObject {
 
     QCOMPARE(cursorWhileShown, Qt::WaitCursor);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QVERIFY(list().startsWith(start));
-    QCOMPARE(list().size(), kResultLength);
-    QCOMPARE(find<QLabel>("lbljushu")->text(), QStringLiteral("缩水结果：8554注"));
-    QCOMPARE(find<QLineEdit>("edtdj")->text(), verdict);
+    QVERIFY(window_.list().startsWith(start));
+    QCOMPARE(window_.list().size(), kResultLength);
+    QCOMPARE(window_.find<QLabel>("lbljushu")->text(), QStringLiteral("缩水结果：8554注"));
+    QCOMPARE(window_.find<QLineEdit>("edtdj")->text(), verdict);
     QCOMPARE(memcode->verticalScrollBar()->value(), 0);
     QVERIFY(!memcode->horizontalScrollBar()->isVisible());
   }
@@ -162,8 +151,8 @@ class WindowTest : public QObject {
     QFETCH(int, closeKey);
     perform(before);
     window_->move(0, 0);
-    const QString listBefore = list();
-    const QString captionBefore = find<QLabel>("lbljushu")->text();
+    const QString listBefore = window_.list();
+    const QString captionBefore = window_.find<QLabel>("lbljushu")->text();
 
     BoxSeen seen;
     closeNextBox(&seen, Qt::Key(closeKey));
@@ -177,10 +166,10 @@ class WindowTest : public QObject {
     QVERIFY(seen.centred);
     QVERIFY(!seen.busyCursor);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(find<QLineEdit>("edtcode")->text(), QString());
-    QCOMPARE(window_->focusWidget(), find<QWidget>("edtcode"));
-    QCOMPARE(list(), listBefore);
-    QCOMPARE(find<QLabel>("lbljushu")->text(), captionBefore);
+    QCOMPARE(window_.find<QLineEdit>("edtcode")->text(), QString());
+    QCOMPARE(window_->focusWidget(), window_.find<QWidget>("edtcode"));
+    QCOMPARE(window_.list(), listBefore);
+    QCOMPARE(window_.find<QLabel>("lbljushu")->text(), captionBefore);
   }
 
   void copy_data() {
@@ -196,10 +185,10 @@ class WindowTest : public QObject {
     perform(before);
     QApplication::clipboard()->setText(kElsewhere);
 
-    QTest::mouseClick(find<QPushButton>("btncopy"), Qt::LeftButton);
+    QTest::mouseClick(window_.find<QPushButton>("btncopy"), Qt::LeftButton);
 
     const QString clipboard = QApplication::clipboard()->text();
-    QCOMPARE(clipboard, copied ? list() : kElsewhere);
+    QCOMPARE(clipboard, copied ? window_.list() : kElsewhere);
     if (copied) QCOMPARE(clipboard.size(), kResultLength);
   }
 
@@ -236,9 +225,9 @@ class WindowTest : public QObject {
     QFETCH(int, modifiers);
     QFETCH(QString, action);
     perform({"type 1234", "filter"});
-    const QString firstList = list();
+    const QString firstList = window_.list();
     QApplication::clipboard()->setText(kElsewhere);
-    auto* control = find<QWidget>(focus.toLatin1().constData());
+    auto* control = window_.find<QWidget>(focus.toLatin1().constData());
     control->setFocus();
     QCOMPARE(QApplication::focusWidget(), control);
 
@@ -248,7 +237,7 @@ class WindowTest : public QObject {
       QTest::keyClick(control, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     }
 
-    QCOMPARE(list() != firstList, action == "filter");
+    QCOMPARE(window_.list() != firstList, action == "filter");
     QCOMPARE(QApplication::clipboard()->text() == firstList, action == "copy");
     QCOMPARE(!window_->isVisible(), action == "close");
   }
@@ -280,7 +269,7 @@ class WindowTest : public QObject {
     QFETCH(QStringList, steps);
     QFETCH(QString, verdict);
     perform(steps);
-    QCOMPARE(find<QLineEdit>("edtdj")->text(), verdict);
+    QCOMPARE(window_.find<QLineEdit>("edtdj")->text(), verdict);
   }
 
   void verdictReentry_data() {
@@ -302,10 +291,10 @@ class WindowTest : public QObject {
     QFETCH(int, handlerRuns);
     perform(before);
     // The change handler runs once for every change of either field.
-    QSignalSpy drawChanges(find<QLineEdit>("edtcode"), &QLineEdit::textChanged);
-    QSignalSpy verdictChanges(find<QLineEdit>("edtdj"), &QLineEdit::textChanged);
+    QSignalSpy drawChanges(window_.find<QLineEdit>("edtcode"), &QLineEdit::textChanged);
+    QSignalSpy verdictChanges(window_.find<QLineEdit>("edtdj"), &QLineEdit::textChanged);
 
-    QTest::keyClicks(find<QLineEdit>("edtcode"), typed);
+    QTest::keyClicks(window_.find<QLineEdit>("edtcode"), typed);
 
     QCOMPARE(drawChanges.count() + verdictChanges.count(), handlerRuns);
   }
@@ -325,7 +314,7 @@ class WindowTest : public QObject {
     QFETCH(bool, scrolled);
     perform({"type 1234", "filter", "click", "type " + number});
 
-    auto* memcode = find<QPlainTextEdit>("memcode");
+    auto* memcode = window_.find<QPlainTextEdit>("memcode");
     const QTextCursor selection = memcode->textCursor();
     QCOMPARE(selection.selectionStart(), start);
     QCOMPARE(selection.selectedText(), number);
@@ -365,11 +354,11 @@ class WindowTest : public QObject {
     QFETCH(QString, draw);
     QFETCH(QString, verdict);
     perform(before);
-    auto* edtcode = find<QLineEdit>("edtcode");
+    auto* edtcode = window_.find<QLineEdit>("edtcode");
 
     if (gesture == "click") QTest::mouseClick(edtcode, Qt::LeftButton);
     if (gesture == "click from Copy") {
-      find<QWidget>("btncopy")->setFocus();
+      window_.find<QWidget>("btncopy")->setFocus();
       QTest::mouseClick(edtcode, Qt::LeftButton);
     }
     if (gesture == "right click") QTest::mouseClick(edtcode, Qt::RightButton);
@@ -378,53 +367,44 @@ class WindowTest : public QObject {
       QTest::mouseRelease(edtcode, Qt::LeftButton, {}, QPoint(-10, -10));
     }
     if (gesture == "tab in") {
-      find<QWidget>("edtdj")->setFocus();
+      window_.find<QWidget>("edtdj")->setFocus();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), edtcode);
     }
 
     QCOMPARE(edtcode->text(), draw);
-    QCOMPARE(find<QLineEdit>("edtdj")->text(), verdict);
+    QCOMPARE(window_.find<QLineEdit>("edtdj")->text(), verdict);
   }
 
  private:
-  template <typename Control>
-  Control* find(const char* name) const {
-    return window_->findChild<Control*>(QString::fromLatin1(name));
-  }
-  QString list() const { return find<QPlainTextEdit>("memcode")->toPlainText(); }
-
   // Steps as a user takes them: "type X" into the draw field, "dj X" into the verdict field,
   // "back" (Backspace in the draw field), "click" (into the draw field), "filter".
   void perform(const QStringList& steps) {
-    auto* edtcode = find<QLineEdit>("edtcode");
+    auto* edtcode = window_.find<QLineEdit>("edtcode");
     for (const QString& step : steps) {
       if (step.startsWith(QStringLiteral("type "))) QTest::keyClicks(edtcode, step.mid(5));
       if (step.startsWith(QStringLiteral("dj ")))
-        QTest::keyClicks(find<QLineEdit>("edtdj"), step.mid(3));
+        QTest::keyClicks(window_.find<QLineEdit>("edtdj"), step.mid(3));
       if (step == QStringLiteral("back")) QTest::keyClick(edtcode, Qt::Key_Backspace);
       if (step == QStringLiteral("click")) QTest::mouseClick(edtcode, Qt::LeftButton);
       if (step == QStringLiteral("filter"))
-        QTest::mouseClick(find<QPushButton>("btnfilt"), Qt::LeftButton);
+        QTest::mouseClick(window_.find<QPushButton>("btnfilt"), Qt::LeftButton);
     }
   }
 
   void closeNextBox(BoxSeen* seen, Qt::Key key) {
-    QTimer::singleShot(0, this, [seen, key] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
+    WindowDriver::AnswerNextBox(this, key, [seen](const QMessageBox& box) {
       seen->shown = true;
-      seen->title = box->windowTitle();
-      seen->text = box->text();
-      seen->icon = box->icon();
-      for (const QAbstractButton* button : box->buttons()) seen->buttons << button->text();
-      seen->centred = CentredOnScreen(box);
+      seen->title = box.windowTitle();
+      seen->text = box.text();
+      seen->icon = box.icon();
+      for (const QAbstractButton* button : box.buttons()) seen->buttons << button->text();
+      seen->centred = CentredOnScreen(&box);
       seen->busyCursor = QGuiApplication::overrideCursor() != nullptr;
-      QTest::keyClick(box, key);
     });
   }
 
-  std::unique_ptr<Tfrmmain> window_;
+  WindowDriver window_;
 };
 
 QTEST_MAIN(WindowTest)
