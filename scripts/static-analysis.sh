@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # clang-tidy (checks in .clang-tidy, every warning an error) and cppcheck over the program's
-# own code: engine/, ui/ and app/, plus the fuzz targets for cppcheck.
+# own code for Linux: engine/, ui/qt/ and app/qt/, plus the fuzz targets for cppcheck.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The sanitizer build's compile commands are Clang's own, which clang-tidy reads best.
 cmake --preset asan >/dev/null
-sources=$(git ls-files 'engine/*.cpp' 'ui/*.cpp' 'app/*.cpp')
+sources=$(git ls-files 'engine/*.cpp' 'ui/qt/*.cpp' 'app/qt/*.cpp')
 echo "clang-tidy: $(wc -w <<<"$sources") files"
 # Each file's report is printed only when it has a finding; xargs fails if any file does.
 # shellcheck disable=SC2086
@@ -15,5 +15,5 @@ printf '%s\n' $sources | xargs -P2 -I{} sh -c \
   sh {}
 
 cppcheck --enable=warning,performance,portability --std=c++20 --library=qt --error-exitcode=1 \
-  --inline-suppr --quiet -I . engine ui app fuzz
+  --inline-suppr --quiet -I . engine ui/qt app/qt fuzz
 echo "static analysis: no warnings"

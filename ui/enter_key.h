@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QObject>
+namespace ui {
 
-class QPushButton;
-class QWidget;
+enum class EnterPress { Nothing, FocusedButton, DefaultButton };
 
-// Gives a plain window the Enter key of a dialog: Enter presses the focused button, or the
-// default button when the focus is in a field. Enter with Shift, Ctrl or Alt presses nothing.
-class EnterKeyFilter : public QObject {
- public:
-  EnterKeyFilter(QPushButton* defaultButton, QObject* parent);
+// The window answers Enter as a dialog does: it presses the focused button, or the default
+// button when the focus is in a field. Enter with Shift, Ctrl or Alt held presses nothing.
+constexpr EnterPress ResolveEnter(bool focusOnButton, bool modifierHeld) {
+  if (modifierHeld) return EnterPress::Nothing;
+  return focusOnButton ? EnterPress::FocusedButton : EnterPress::DefaultButton;
+}
 
-  void Watch(QWidget* control);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  QPushButton* defaultButton_;
-};
+}  // namespace ui

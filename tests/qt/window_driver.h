@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/u_main.h"
+#include "ui/qt/u_main.h"
 
 // The real main window, opened and driven as a user would.
 class WindowDriver {

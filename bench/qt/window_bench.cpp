@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "ui/u_main.h"
+#include "ui/qt/u_main.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/u_main.h"
+#include "ui/qt/u_main.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

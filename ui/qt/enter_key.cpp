@@ -1,7 +1,9 @@
-#include "ui/enter_key.h"
+#include "ui/qt/enter_key.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include "ui/enter_key.h"
 
 EnterKeyFilter::EnterKeyFilter(QPushButton* defaultButton, QObject* parent)
     : QObject(parent), defaultButton_(defaultButton) {}
@@ -13,10 +15,18 @@ bool EnterKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
 
+  auto* focusedButton = qobject_cast<QPushButton*>(watched);
   // The keypad Enter carries the keypad flag; any other modifier means "not a plain Enter".
-  if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    auto* focusedButton = qobject_cast<QPushButton*>(watched);
-    (focusedButton != nullptr ? focusedButton : defaultButton_)->click();
+  const bool modifierHeld = (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
+  switch (ui::ResolveEnter(focusedButton != nullptr, modifierHeld)) {
+    case ui::EnterPress::FocusedButton:
+      focusedButton->click();
+      break;
+    case ui::EnterPress::DefaultButton:
+      defaultButton_->click();
+      break;
+    case ui::EnterPress::Nothing:
+      break;
   }
   return true;
 }

@@ -1,4 +1,4 @@
-#include "ui/click_edit.h"
+#include "ui/qt/click_edit.h"
 
 #include <QMouseEvent>
 

@@ -1,11 +1,12 @@
-#include "ui/rejection_box.h"
+#include "ui/qt/rejection_box.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "ui/screen_centre.h"
+#include "ui/qt/screen_centre.h"
+#include "ui/window_layout.h"
 
 namespace {
 
@@ -26,7 +27,9 @@ class ScreenCentredBox : public QMessageBox {
 void ShowRejection(QWidget* parent, const QString& message) {
   ScreenCentredBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), message,
                        QMessageBox::NoButton, parent);
-  QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(
+      QString::fromUtf8(ui::kConfirmText.data(), static_cast<qsizetype>(ui::kConfirmText.size())),
+      QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.exec();

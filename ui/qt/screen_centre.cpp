@@ -1,4 +1,4 @@
-#include "ui/screen_centre.h"
+#include "ui/qt/screen_centre.h"
 
 #include <QRect>
 #include <QScreen>

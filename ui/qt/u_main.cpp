@@ -1,4 +1,4 @@
-#include "ui/u_main.h"
+#include "ui/qt/u_main.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,31 +14,39 @@
 #include <string>
 
 #include "engine/engine.h"
-#include "ui/click_edit.h"
-#include "ui/enter_key.h"
-#include "ui/rejection_box.h"
-#include "ui/screen_centre.h"
-
-#ifdef Q_OS_WIN
-#include <QWindow>
-#endif
+#include "ui/qt/click_edit.h"
+#include "ui/qt/enter_key.h"
+#include "ui/qt/rejection_box.h"
+#include "ui/qt/screen_centre.h"
+#include "ui/verdict_text.h"
+#include "ui/window_layout.h"
 
 namespace {
 
-// What a classic Windows frame (4-pixel borders, 19-pixel caption) leaves of a 507 x 386 window.
-constexpr QSize kClientSize(499, 359);
+// A window manager owns the frame, so the window is sized by what a classic Windows frame
+// (4-pixel borders, 19-pixel caption) leaves of the outer size.
+constexpr QSize kClientSize(ui::kOuterWidth - 8, ui::kOuterHeight - 27);
+
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 template <typename Control>
-Control* Place(Control* control, const char* name, const QRect& geometry) {
-  control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(geometry);
+Control* Place(Control* control, const ui::ControlLayout& layout) {
+  control->setObjectName(Text(layout.name));
+  control->setGeometry(layout.place.left, layout.place.top, layout.place.width,
+                       layout.place.height);
   return control;
 }
 
-QLabel* MakeLabel(const QString& text, const char* name, const QRect& geometry, QWidget* window) {
-  auto* label = Place(new QLabel(text, window), name, geometry);
+QLabel* MakeLabel(const ui::ControlLayout& layout, QWidget* window) {
+  auto* label = Place(new QLabel(Text(layout.text), window), layout);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
+}
+
+QPushButton* MakeButton(const ui::ControlLayout& layout, QWidget* window) {
+  return Place(new QPushButton(Text(layout.text), window), layout);
 }
 
 QFont WindowFont() {
@@ -46,7 +54,7 @@ QFont WindowFont() {
   QFont font;
   font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft YaHei"),
                     QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
-  font.setPointSize(8);
+  font.setPointSize(ui::kFontPoints);
   return font;
 }
 
@@ -85,17 +93,16 @@ void ShowDefaultCursor() {
 
 Tfrmmain::Tfrmmain(QWidget* parent)
     : QWidget(parent),
-      lbljushu(MakeLabel(QStringLiteral("缩水结果："), "lbljushu", {16, 8, 137, 13}, this)),
-      memcode(Place(new QPlainTextEdit(this), "memcode", {16, 24, 249, 321})),
-      Label1(MakeLabel(QStringLiteral("上期开奖："), "Label1", {296, 192, 73, 13}, this)),
-      Label2(MakeLabel(QStringLiteral("对奖"), "Label2", {400, 192, 33, 13}, this)),
-      edtcode(Place(new ClickEdit(this), "edtcode", {296, 208, 73, 21})),
-      edtdj(Place(new QLineEdit(this), "edtdj", {384, 208, 73, 21})),
-      btnfilt(Place(new QPushButton(QStringLiteral("过滤"), this), "btnfilt", {296, 240, 75, 25})),
-      btncopy(Place(new QPushButton(QStringLiteral("复制"), this), "btncopy", {296, 280, 75, 25})),
-      btnclose(
-          Place(new QPushButton(QStringLiteral("退出"), this), "btnclose", {424, 240, 33, 65})) {
-  setWindowTitle(QStringLiteral("Tarvello"));
+      lbljushu(MakeLabel(ui::kLbljushu, this)),
+      memcode(Place(new QPlainTextEdit(this), ui::kMemcode)),
+      Label1(MakeLabel(ui::kLabel1, this)),
+      Label2(MakeLabel(ui::kLabel2, this)),
+      edtcode(Place(new ClickEdit(this), ui::kEdtcode)),
+      edtdj(Place(new QLineEdit(this), ui::kEdtdj)),
+      btnfilt(MakeButton(ui::kBtnfilt, this)),
+      btncopy(MakeButton(ui::kBtncopy, this)),
+      btnclose(MakeButton(ui::kBtnclose, this)) {
+  setWindowTitle(Text(ui::kApplicationTitle));
   setFont(WindowFont());
   resize(kClientSize);
 
@@ -141,12 +148,7 @@ Tfrmmain::Tfrmmain(QWidget* parent)
 
 void Tfrmmain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (event->spontaneous()) return;
-#ifdef Q_OS_WIN
-  // Windows lets a program size the whole window, frame included.
-  resize(QSize(507, 386).shrunkBy(windowHandle()->frameMargins()));
-#endif
-  CentreOnScreen(this);
+  if (!event->spontaneous()) CentreOnScreen(this);
 }
 
 void Tfrmmain::FormCreate() {
@@ -181,20 +183,10 @@ void Tfrmmain::edtcodeChange() {
   // same verdict, which changes nothing, and the chain ends.
   const engine::DrawVerdict verdict =
       engine::CheckDraw(Utf8(memcode->toPlainText()), Utf8(edtcode->text()));
-  switch (verdict.kind) {
-    case engine::VerdictKind::None:
-      edtdj->setText(QString());
-      break;
-    case engine::VerdictKind::Miss:
-      edtdj->setText(QStringLiteral("X"));
-      break;
-    case engine::VerdictKind::Hit:
-      edtdj->setText(QStringLiteral("中"));
-      SelectInResult(verdict.start, verdict.length);
-      break;
-    case engine::VerdictKind::Unchanged:
-      break;
-  }
+  const auto text = ui::VerdictText(verdict.kind);
+  if (!text) return;
+  edtdj->setText(Text(*text));
+  if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
 }
 
 void Tfrmmain::edtcodeClick() { edtcode->setText(QString()); }

@@ -11,7 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "tests/ui/window_driver.h"
+#include "tests/qt/window_driver.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "tests/ui/window_driver.h"
+#include "tests/qt/window_driver.h"
 
 namespace {
 

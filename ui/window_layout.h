@@ -1,0 +1,47 @@
+#pragma once
+
+// The main window as both front ends show it: its title, its controls' names, texts and places
+// in pixels at 96 dots per inch, and the few words it writes. Texts are UTF-8.
+
+#include <array>
+#include <string_view>
+
+namespace ui {
+
+struct Place {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct ControlLayout {
+  std::string_view name;
+  std::string_view text;  // what the control shows when the window opens
+  Place place;
+};
+
+inline constexpr std::string_view kApplicationTitle = "Tarvello";
+inline constexpr int kFontPoints = 8;
+
+// The whole window, frame and caption bar included, where the program may size it.
+inline constexpr int kOuterWidth = 507;
+inline constexpr int kOuterHeight = 386;
+// What the controls need of the client area.
+inline constexpr int kClientWidth = 457;
+inline constexpr int kClientHeight = 345;
+
+inline constexpr ControlLayout kLbljushu{"lbljushu", "缩水结果：", {16, 8, 137, 13}};
+inline constexpr ControlLayout kMemcode{"memcode", "", {16, 24, 249, 321}};
+inline constexpr ControlLayout kLabel1{"Label1", "上期开奖：", {296, 192, 73, 13}};
+inline constexpr ControlLayout kLabel2{"Label2", "对奖", {400, 192, 33, 13}};
+inline constexpr ControlLayout kEdtcode{"edtcode", "", {296, 208, 73, 21}};
+inline constexpr ControlLayout kEdtdj{"edtdj", "", {384, 208, 73, 21}};
+inline constexpr ControlLayout kBtnfilt{"btnfilt", "过滤", {296, 240, 75, 25}};
+inline constexpr ControlLayout kBtncopy{"btncopy", "复制", {296, 280, 75, 25}};
+inline constexpr ControlLayout kBtnclose{"btnclose", "退出", {424, 240, 33, 65}};
+
+// The rejection box's one button.
+inline constexpr std::string_view kConfirmText = "确定";
+
+}  // namespace ui
