@@ -43,9 +43,22 @@ has -rw-r--r-- share/applications/tarvello.desktop
 has -rw-r--r-- share/metainfo/io.github.tarvello.metainfo.xml
 has -rw-r--r-- share/icons/hicolor/32x32/apps/tarvello.png
 has -rw-r--r-- share/icons/hicolor/scalable/apps/tarvello.svg
+has -rw-r--r-- share/man/man1/tarvello.1.gz
+has -rw-r--r-- share/doc/tarvello/copyright
+has -rw-r--r-- share/doc/tarvello/changelog.gz
 
 unpacked="$out/unpacked"
 dpkg-deb --extract "$deb" "$unpacked"
 file -b "$unpacked/usr/bin/tarvello" | grep -q ', stripped' || fail "the program is not stripped"
+# Stripped as dh_strip does it, without the compilers' version notes.
+sections=$(readelf -S -W "$unpacked/usr/bin/tarvello")
+grep -Eq ' \.(comment|note) ' <<<"$sections" && fail "the program keeps a .comment or .note section"
+
+# Debian's own package checker: errors and warnings fail, info tags are only shown.
+lintian -I --fail-on error,warning --tag-display-limit 0 "$deb" >"$out/lintian.log" 2>&1 || {
+  cat "$out/lintian.log" >&2
+  fail "lintian finds errors or warnings"
+}
+grep '^I: ' "$out/lintian.log" || true
 
 echo "Debian package $(basename "$deb"): all checks passed"

@@ -4,6 +4,7 @@
 set -euo pipefail
 build=$1
 version=$2
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -18,8 +19,11 @@ fail() {
 # Exactly these files, so that a stray install rule shows up too.
 expected="bin/tarvello
 share/applications/tarvello.desktop
+share/doc/tarvello/changelog.gz
+share/doc/tarvello/copyright
 share/icons/hicolor/32x32/apps/tarvello.png
 share/icons/hicolor/scalable/apps/tarvello.svg
+share/man/man1/tarvello.1.gz
 share/metainfo/io.github.tarvello.metainfo.xml"
 actual=$(find . -type f -printf '%P\n' | LC_ALL=C sort)
 [[ "$actual" == "$expected" ]] || fail "installed files differ:"$'\n'"$actual"
@@ -46,5 +50,38 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "$metainfo does not 
 grep -q '<launchable type="desktop-id">tarvello.desktop</launchable>' "$metainfo" ||
   fail "$metainfo does not launch tarvello.desktop"
 grep -q '<image>https://[^<]*</image>' "$metainfo" || fail "$metainfo has no screenshot"
+
+# gzip -9n: the header holds no name and no time (so builds are reproducible) and marks the
+# strongest compression.
+manual=share/man/man1/tarvello.1.gz
+changelog=share/doc/tarvello/changelog.gz
+for gz in "$manual" "$changelog"; do
+  header=$(od -An -tx1 -N10 "$gz" | tr -d ' \n')
+  [[ "$header" == 1f8b0800000000000203 ]] || fail "$gz has gzip header $header, not gzip -9n's"
+done
+
+# As lintian renders it; man itself succeeds despite groff's warnings, so its stderr is the test.
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 \
+  >/dev/null)
+[[ -z "$warnings" ]] || fail "groff warns about $manual:"$'\n'"$warnings"
+grep -q "^\.TH TARVELLO 1 .* \"Tarvello $version\"" <<<"$(zcat "$manual")" ||
+  fail "$manual does not name version $version"
+
+# The changelog's latest entry is this version, released on the day the metadata gives.
+zcat "$changelog" >"$root/changelog"
+[[ $(dpkg-parsechangelog -l "$root/changelog" -S Version) == "$version" ]] ||
+  fail "$changelog does not start with version $version"
+changelog_day=$(date -u -d "@$(dpkg-parsechangelog -l "$root/changelog" -S Timestamp)" +%F)
+metainfo_day=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$metainfo")
+[[ "$changelog_day" == "$metainfo_day" ]] ||
+  fail "$changelog dates $version $changelog_day, $metainfo $metainfo_day"
+
+# The package's copyright file carries the same notice and terms as LICENSE.
+copyright=share/doc/tarvello/copyright
+notice=$(sed -n 's/^Copyright (c) //p' "$source_dir/LICENSE")
+grep -qx "Copyright: $notice" "$copyright" || fail "$copyright lacks the notice of LICENSE: $notice"
+terms=$(sed -n '/^License: Expat$/,/^$/p' "$copyright" | sed '1d; /^$/d; s/^ //; s/^\.$//')
+[[ "$terms" == "$(sed -n '/^Permission is hereby granted/,$p' "$source_dir/LICENSE")" ]] ||
+  fail "the Expat terms in $copyright differ from LICENSE"
 
 echo "install into DESTDIR: all checks passed"

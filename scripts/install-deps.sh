@@ -13,10 +13,12 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei
   # sanitizer builds, fuzzing (libFuzzer is in the compiler runtime), symbolized reports
   clang-14 libclang-rt-14-dev llvm-14
+  # the Windows program: cross compiler, wine to run its tests, a display for wine
+  g++-mingw-w64-x86-64-posix wine64 xvfb
   # static analysis
   clang-tidy-14 cppcheck
   # the install and Debian package checks
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian
 )
 [[ $# -gt 0 ]] && packages=("$@")
 
