@@ -6,6 +6,7 @@ bash scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
+bash scripts/windows.sh
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh 20
 bash scripts/static-analysis.sh

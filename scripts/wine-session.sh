@@ -1,0 +1,34 @@
+# Sourced by the scripts that run the Windows program: starts a display of its own (wine needs
+# one even for tests) and a wine prefix under build/windows, and stops both when the calling
+# script ends.
+
+export WINEPREFIX="$PWD/build/windows/wineprefix"
+export WINEDEBUG=-all
+# Without Mono and Gecko wine does not offer to download them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [[ -s "$display_file" ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$display_file")"
+rm -f "$display_file"
+
+stop_wine_session() {
+  "$wineserver" -k 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap stop_wine_session EXIT
+
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+  "$wine" wineboot.exe -i >/dev/null 2>&1
+  # With no window manager on the display, wine draws the window frames itself, as Windows does.
+  "$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+fi
+# One wine server for all the test programs, rather than one started for each, and wine's
+# own background programs started now with no output: started by a test, they would hold its
+# output open, and ctest would wait for them.
+"$wineserver" -p
+"$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1

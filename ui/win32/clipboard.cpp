@@ -1,0 +1,27 @@
+#include "ui/win32/clipboard.h"
+
+#include <cstring>
+
+namespace win32 {
+
+bool CopyToClipboard(HWND owner, std::wstring_view text) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (memory == nullptr) return false;
+  auto* copy = static_cast<wchar_t*>(GlobalLock(memory));
+  std::memcpy(copy, text.data(), text.size() * sizeof(wchar_t));
+  copy[text.size()] = L'\0';
+  GlobalUnlock(memory);
+
+  if (OpenClipboard(owner) == FALSE) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  // Once set, the memory is the clipboard's.
+  const bool copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  if (!copied) GlobalFree(memory);
+  CloseClipboard();
+  return copied;
+}
+
+}  // namespace win32

@@ -1,0 +1,105 @@
+#include "ui/win32/rejection_box.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "ui/win32/wide_text.h"
+#include "ui/win32/window_font.h"
+#include "ui/window_layout.h"
+
+namespace win32 {
+namespace {
+
+// At 96 dots per inch, as a message box lays itself out.
+constexpr int kMargin = 16;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 23;
+constexpr int kMinimumTextWidth = 160;
+
+struct Box {
+  std::wstring message;
+  HFONT font;
+  int dpi;
+};
+
+// A dialog template with no controls: the box makes its own in WM_INITDIALOG, where it can
+// measure the message in the window's font.
+struct alignas(DWORD) EmptyTemplate {
+  DLGTEMPLATE dialog;
+  std::array<WORD, 3> noMenuClassOrTitle;
+};
+
+void LayOut(HWND box, const Box& spec) {
+  const int dpi = spec.dpi;
+  const auto scale = [dpi](int pixels) { return Scale(pixels, dpi); };
+
+  HWND text = CreateWindowExW(0, L"STATIC", spec.message.c_str(),
+                              WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, box,
+                              nullptr, nullptr, nullptr);
+  const std::wstring confirm = Widen(ui::kConfirmText);
+  HWND ok = CreateWindowExW(0, L"BUTTON", confirm.c_str(),
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, box,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), nullptr, nullptr);
+  for (HWND control : {box, text, ok}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
+  }
+
+  RECT measured{0, 0, 0, 0};
+  HDC dc = GetDC(box);
+  HGDIOBJ previous = SelectObject(dc, spec.font);
+  DrawTextW(dc, spec.message.c_str(), static_cast<int>(spec.message.size()), &measured,
+            DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+  SelectObject(dc, previous);
+  ReleaseDC(box, dc);
+
+  const int textWidth = std::max(static_cast<int>(measured.right), scale(kMinimumTextWidth));
+  const int textHeight = static_cast<int>(measured.bottom);
+  const int clientWidth = textWidth + 2 * scale(kMargin);
+  const int buttonTop = scale(kMargin) + textHeight + scale(kMargin);
+  const int clientHeight = buttonTop + scale(kButtonHeight) + scale(kMargin) / 2;
+  MoveWindow(text, scale(kMargin), scale(kMargin), textWidth, textHeight, FALSE);
+  MoveWindow(ok, (clientWidth - scale(kButtonWidth)) / 2, buttonTop, scale(kButtonWidth),
+             scale(kButtonHeight), FALSE);
+
+  RECT frame{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)));
+  const int width = static_cast<int>(frame.right - frame.left);
+  const int height = static_cast<int>(frame.bottom - frame.top);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(box, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& screen = monitor.rcMonitor;
+  SetWindowPos(box, nullptr, (screen.left + screen.right - width) / 2,
+               (screen.top + screen.bottom - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetFocus(ok);
+}
+
+INT_PTR CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowTextW(box, Widen(ui::kApplicationTitle).c_str());
+      LayOut(box, *reinterpret_cast<const Box*>(lParam));
+      return FALSE;  // the focus is set
+    case WM_COMMAND:
+      // Enter presses the default button (IDOK); Esc and the close box send IDCANCEL.
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(box, IDOK);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+void ShowRejection(HWND owner, std::wstring_view message, HFONT font, int dpi) {
+  const Box spec{std::wstring(message), font, dpi};
+  EmptyTemplate dialog{};
+  dialog.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &dialog.dialog, owner, BoxProc,
+                          reinterpret_cast<LPARAM>(&spec));
+}
+
+}  // namespace win32

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace win32 {
+
+// Tells the user why a previous-draw text was refused: a modal box centred on the screen,
+// titled with the application's name, with no icon, the message, and one button "确定" that
+// both Enter and Esc press. The stock message box would caption its button in the system's
+// language. Returns once the box is closed.
+void ShowRejection(HWND owner, std::wstring_view message, HFONT font, int dpi);
+
+}  // namespace win32

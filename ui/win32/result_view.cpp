@@ -1,0 +1,321 @@
+#include "ui/win32/result_view.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace win32 {
+namespace {
+
+class ResultView {
+ public:
+  explicit ResultView(HWND window) : window_(window) {}
+
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void SetText(const wchar_t* text);
+  void SetFont(HFONT font);
+  void SetSelection(std::int32_t anchor, std::int32_t caret);
+  void ScrollCaretIntoView();
+  void Paint(HDC dc) const;
+
+  void BreakLines();
+  void UpdateScrollBar() const;
+  void ScrollTo(std::int32_t line);
+  int CharWidth(wchar_t c, HDC& dc) const;
+  int AvailableWidth() const;
+  std::int32_t LinesInView() const;
+  std::int32_t LineCount() const { return static_cast<std::int32_t>(lineStarts_.size()); }
+  std::int32_t LineOf(std::int32_t index) const;
+  std::int32_t LineLength(std::int32_t line) const;
+
+  HWND window_;
+  std::wstring text_;
+  std::vector<std::int32_t> lineStarts_{0};
+  std::int32_t anchor_ = 0;
+  std::int32_t caret_ = 0;
+  std::int32_t firstLine_ = 0;
+  HFONT font_ = nullptr;
+  std::array<int, 128> asciiWidths_{};
+  int lineHeight_ = 13;
+  int margin_ = 2;
+  int brokenForWidth_ = -1;
+};
+
+RECT ClientRect(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return client;
+}
+
+LRESULT ResultView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETTEXT:
+      SetText(reinterpret_cast<const wchar_t*>(lParam));
+      return TRUE;
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(text_.size());
+    case WM_GETTEXT: {
+      if (wParam == 0) return 0;
+      const std::size_t copied = std::min<std::size_t>(text_.size(), wParam - 1);
+      auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+      text_.copy(buffer, copied);
+      buffer[copied] = L'\0';
+      return static_cast<LRESULT>(copied);
+    }
+    case WM_SETFONT:
+      SetFont(reinterpret_cast<HFONT>(wParam));
+      if (LOWORD(lParam) != 0) InvalidateRect(window_, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    case EM_SETSEL:
+      SetSelection(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam));
+      return 0;
+    case EM_GETSEL: {
+      const auto start = static_cast<DWORD>(std::min(anchor_, caret_));
+      const auto end = static_cast<DWORD>(std::max(anchor_, caret_));
+      if (wParam != 0) *reinterpret_cast<DWORD*>(wParam) = start;
+      if (lParam != 0) *reinterpret_cast<DWORD*>(lParam) = end;
+      return static_cast<LRESULT>(
+          MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF)));
+    }
+    case EM_SCROLLCARET:
+      ScrollCaretIntoView();
+      return TRUE;
+    case EM_GETFIRSTVISIBLELINE:
+      return firstLine_;
+    case EM_GETLINECOUNT:
+      return LineCount();
+    case EM_LINEFROMCHAR:
+      return LineOf(static_cast<std::int32_t>(wParam) < 0 ? caret_
+                                                          : static_cast<std::int32_t>(wParam));
+    case WM_SIZE:
+      BreakLines();
+      ScrollTo(firstLine_);
+      return 0;
+    case WM_ENABLE:
+      InvalidateRect(window_, nullptr, FALSE);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window_, &paint);
+      Paint(dc);
+      EndPaint(window_, &paint);
+      return 0;
+    }
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+void ResultView::SetText(const wchar_t* text) {
+  text_ = text != nullptr ? text : L"";
+  anchor_ = caret_ = 0;
+  brokenForWidth_ = -1;
+  BreakLines();
+  ScrollTo(0);
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+void ResultView::SetFont(HFONT font) {
+  font_ = font;
+  HDC dc = GetDC(window_);
+  HGDIOBJ previous = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
+  GetCharWidth32W(dc, 0, static_cast<UINT>(asciiWidths_.size() - 1), asciiWidths_.data());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(window_, dc);
+  lineHeight_ = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
+  margin_ = std::max(1, static_cast<int>(metrics.tmAveCharWidth) / 3);
+  brokenForWidth_ = -1;
+  BreakLines();
+  ScrollTo(firstLine_);
+}
+
+void ResultView::SetSelection(std::int32_t anchor, std::int32_t caret) {
+  const auto length = static_cast<std::int32_t>(text_.size());
+  const auto clamp = [length](std::int32_t index) {
+    return index < 0 || index > length ? length : index;
+  };
+  if (anchor == -1) {
+    anchor_ = caret_;  // -1 as the start drops the selection and keeps the caret
+    return;
+  }
+  anchor_ = clamp(anchor);
+  caret_ = clamp(caret);
+}
+
+void ResultView::ScrollCaretIntoView() {
+  const std::int32_t line = LineOf(caret_);
+  const std::int32_t inView = LinesInView();
+  if (line < firstLine_) {
+    ScrollTo(line);
+  } else if (line >= firstLine_ + inView) {
+    ScrollTo(line - inView + 1);
+  }
+}
+
+int ResultView::CharWidth(wchar_t c, HDC& dc) const {
+  if (c < asciiWidths_.size()) return asciiWidths_[c];
+  if (dc == nullptr) {
+    dc = GetDC(window_);
+    SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
+  }
+  SIZE size{};
+  GetTextExtentPoint32W(dc, &c, 1, &size);
+  return static_cast<int>(size.cx);
+}
+
+int ResultView::AvailableWidth() const {
+  const RECT client = ClientRect(window_);
+  return std::max(1, static_cast<int>(client.right - client.left) - 2 * margin_);
+}
+
+// Breaks after the last space that keeps a line within the width; spaces may hang past the
+// edge, and a word longer than a line is broken where it reaches the edge.
+void ResultView::BreakLines() {
+  const int available = AvailableWidth();
+  if (available == brokenForWidth_) return;
+  brokenForWidth_ = available;
+  lineStarts_.assign(1, 0);
+  HDC dc = nullptr;
+  const auto length = static_cast<std::int32_t>(text_.size());
+  std::int32_t lineStart = 0;
+  std::int32_t afterSpace = -1;
+  int width = 0;
+  for (std::int32_t i = 0; i < length; ++i) {
+    const wchar_t c = text_[static_cast<std::size_t>(i)];
+    if (c == L'\n') {
+      lineStart = i + 1;
+      lineStarts_.push_back(lineStart);
+      afterSpace = -1;
+      width = 0;
+      continue;
+    }
+    if (c == L'\r') continue;
+    const int charWidth = CharWidth(c, dc);
+    if (c == L' ') {
+      width += charWidth;
+      afterSpace = i + 1;
+      continue;
+    }
+    if (width + charWidth > available && i > lineStart) {
+      lineStart = afterSpace > lineStart ? afterSpace : i;
+      lineStarts_.push_back(lineStart);
+      afterSpace = -1;
+      width = 0;
+      for (std::int32_t j = lineStart; j < i; ++j) {
+        width += CharWidth(text_[static_cast<std::size_t>(j)], dc);
+      }
+    }
+    width += charWidth;
+  }
+  if (dc != nullptr) ReleaseDC(window_, dc);
+}
+
+std::int32_t ResultView::LinesInView() const {
+  const RECT client = ClientRect(window_);
+  return std::max(1, static_cast<int>(client.bottom - client.top) / lineHeight_);
+}
+
+std::int32_t ResultView::LineOf(std::int32_t index) const {
+  const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), index);
+  return static_cast<std::int32_t>(after - lineStarts_.begin()) - 1;
+}
+
+std::int32_t ResultView::LineLength(std::int32_t line) const {
+  const std::int32_t start = lineStarts_[static_cast<std::size_t>(line)];
+  std::int32_t end = line + 1 < LineCount() ? lineStarts_[static_cast<std::size_t>(line) + 1]
+                                            : static_cast<std::int32_t>(text_.size());
+  while (end > start && (text_[static_cast<std::size_t>(end) - 1] == L'\n' ||
+                         text_[static_cast<std::size_t>(end) - 1] == L'\r')) {
+    --end;
+  }
+  return end - start;
+}
+
+void ResultView::ScrollTo(std::int32_t line) {
+  const std::int32_t last = std::max(0, LineCount() - LinesInView());
+  const std::int32_t first = std::clamp(line, 0, last);
+  if (first != firstLine_) {
+    firstLine_ = first;
+    InvalidateRect(window_, nullptr, FALSE);
+  }
+  UpdateScrollBar();
+}
+
+void ResultView::UpdateScrollBar() const {
+  SCROLLINFO bar{};
+  bar.cbSize = sizeof(bar);
+  bar.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+  bar.nMin = 0;
+  bar.nMax = LineCount() - 1;
+  bar.nPage = static_cast<UINT>(LinesInView());
+  bar.nPos = firstLine_;
+  SetScrollInfo(window_, SB_VERT, &bar, TRUE);
+  // A range to scroll would enable the bar again; the view takes no input, its bar included.
+  if (IsWindowEnabled(window_) == FALSE) EnableScrollBar(window_, SB_VERT, ESB_DISABLE_BOTH);
+}
+
+void ResultView::Paint(HDC dc) const {
+  const RECT client = ClientRect(window_);
+  const bool enabled = IsWindowEnabled(window_) != FALSE;
+  HGDIOBJ previousFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
+  SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  SetBkColor(dc, GetSysColor(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+
+  // Each line paints its own background, so nothing is erased first and nothing flickers.
+  RECT row = client;
+  for (std::int32_t line = firstLine_; line < LineCount() && row.top < client.bottom; ++line) {
+    row.bottom = row.top + lineHeight_;
+    ExtTextOutW(dc, client.left + margin_, row.top, ETO_OPAQUE | ETO_CLIPPED, &row,
+                text_.data() + lineStarts_[static_cast<std::size_t>(line)],
+                static_cast<UINT>(LineLength(line)), nullptr);
+    row.top = row.bottom;
+  }
+  if (row.top < client.bottom) {
+    row.bottom = client.bottom;
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
+  }
+  SelectObject(dc, previousFont);
+}
+
+LRESULT CALLBACK ResultViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* view = reinterpret_cast<ResultView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    view = new ResultView(window);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+  }
+  if (view == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    delete view;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return view->Handle(message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterResultView(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = ResultViewProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kResultViewClass;
+  // Registering twice fails harmlessly; the class stays as first registered.
+  RegisterClassExW(&windowClass);
+}
+
+}  // namespace win32

@@ -1,0 +1,311 @@
+#include "ui/win32/u_main.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "engine/engine.h"
+#include "ui/enter_key.h"
+#include "ui/verdict_text.h"
+#include "ui/win32/clipboard.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/rejection_box.h"
+#include "ui/win32/result_view.h"
+#include "ui/win32/wide_text.h"
+#include "ui/win32/window_font.h"
+#include "ui/window_layout.h"
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TarvelloMainWindow";
+constexpr int kIconResource = 1;
+// Sent from Windows 8.1 on to a window that is aware of each monitor's density.
+constexpr UINT kDpiChanged = 0x02E0;
+
+bool KeyHeld(int key) { return GetKeyState(key) < 0; }
+
+HWND MakeControl(HWND window, const wchar_t* windowClass, const ui::ControlLayout& layout,
+                 ControlId id, DWORD style, DWORD extendedStyle = 0) {
+  const std::wstring text = win32::Widen(layout.text);
+  return CreateWindowExW(extendedStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                         0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+}
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace
+
+Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()), dpi(ScreenDpi()) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterWindowClass(instance, WindowProc);
+  win32::RegisterResultView(instance);
+
+  const std::wstring title = win32::Widen(ui::kApplicationTitle);
+  CreateWindowExW(0, kWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                  CW_USEDEFAULT, CW_USEDEFAULT, win32::Scale(ui::kOuterWidth, dpi),
+                  win32::Scale(ui::kOuterHeight, dpi), nullptr, nullptr, instance, this);
+}
+
+Tfrmmain::~Tfrmmain() {
+  if (frmmain != nullptr) DestroyWindow(frmmain);
+  if (font != nullptr) DeleteObject(font);
+}
+
+void Tfrmmain::Show(int showCommand) {
+  RECT frame{};
+  GetWindowRect(frmmain, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(frmmain, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& screen = monitor.rcMonitor;
+  const LONG width = frame.right - frame.left;
+  const LONG height = frame.bottom - frame.top;
+  SetWindowPos(frmmain, nullptr, (screen.left + screen.right - width) / 2,
+               (screen.top + screen.bottom - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(frmmain, showCommand);
+  UpdateWindow(frmmain);
+  SetFocus(edtcode);
+}
+
+bool Tfrmmain::PreTranslateMessage(const MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+  if (message.hwnd != frmmain && GetAncestor(message.hwnd, GA_ROOT) != frmmain) return false;
+
+  // The dialog manager would turn Esc into IDCANCEL; the window has nothing to cancel.
+  if (message.wParam == VK_ESCAPE) return true;
+  if (message.wParam != VK_RETURN) return false;
+
+  HWND focus = GetFocus();
+  const bool focusOnButton = focus == btnfilt || focus == btncopy || focus == btnclose;
+  const bool modifierHeld = message.message == WM_SYSKEYDOWN || KeyHeld(VK_SHIFT) ||
+                            KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU);
+  switch (ui::ResolveEnter(focusOnButton, modifierHeld)) {
+    case ui::EnterPress::FocusedButton:
+      OnCommand(GetDlgCtrlID(focus), BN_CLICKED);
+      break;
+    case ui::EnterPress::DefaultButton:
+      OnCommand(kIdBtnfilt, BN_CLICKED);
+      break;
+    case ui::EnterPress::Nothing:
+      break;
+  }
+  return true;
+}
+
+LRESULT CALLBACK Tfrmmain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Tfrmmain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->frmmain = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Tfrmmain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT Tfrmmain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      CreateControls();
+      ApplyLayout(dpi);
+      FormCreate();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(kIdBtnfilt, DC_HASDEFID);
+    case WM_ACTIVATE:
+      // A plain window forgets its focused control when another window is activated.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        focusBeforeDeactivation = GetFocus();
+      } else if (focusBeforeDeactivation != nullptr && IsChild(frmmain, focusBeforeDeactivation)) {
+        SetFocus(focusBeforeDeactivation);
+      }
+      return 0;
+    case kDpiChanged: {
+      ApplyLayout(HIWORD(wParam));
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(frmmain, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      return DefWindowProcW(std::exchange(frmmain, nullptr), message, wParam, lParam);
+    default:
+      return DefWindowProcW(frmmain, message, wParam, lParam);
+  }
+}
+
+void Tfrmmain::OnCommand(int control, int notification) {
+  switch (control) {
+    case kIdBtnfilt:
+      if (notification == BN_CLICKED) btnfiltClick();
+      break;
+    case kIdBtncopy:
+      if (notification == BN_CLICKED) btncopyClick();
+      break;
+    case kIdBtnclose:
+      if (notification == BN_CLICKED) btncloseClick();
+      break;
+    case kIdEdtcode:
+    case kIdEdtdj:
+      if (notification == EN_CHANGE) edtcodeChange();
+      break;
+    default:
+      break;
+  }
+}
+
+// Created in the order that gives the tab order (edtcode first), and each field right after
+// its label, which is what screen readers name a field after.
+void Tfrmmain::CreateControls() {
+  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
+  Label1 = MakeControl(frmmain, L"STATIC", ui::kLabel1, kIdLabel1, kLabel);
+  edtcode = MakeControl(frmmain, L"EDIT", ui::kEdtcode, kIdEdtcode, kEdit, WS_EX_CLIENTEDGE);
+  lbljushu = MakeControl(frmmain, L"STATIC", ui::kLbljushu, kIdLbljushu, kLabel);
+  memcode = MakeControl(frmmain, win32::kResultViewClass, ui::kMemcode, kIdMemcode,
+                        WS_DISABLED | WS_VSCROLL, WS_EX_CLIENTEDGE);
+  btnfilt =
+      MakeControl(frmmain, L"BUTTON", ui::kBtnfilt, kIdBtnfilt, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  btncopy = MakeControl(frmmain, L"BUTTON", ui::kBtncopy, kIdBtncopy, WS_TABSTOP | BS_PUSHBUTTON);
+  btnclose =
+      MakeControl(frmmain, L"BUTTON", ui::kBtnclose, kIdBtnclose, WS_TABSTOP | BS_PUSHBUTTON);
+  Label2 = MakeControl(frmmain, L"STATIC", ui::kLabel2, kIdLabel2, kLabel);
+  edtdj = MakeControl(frmmain, L"EDIT", ui::kEdtdj, kIdEdtdj, kEdit, WS_EX_CLIENTEDGE);
+
+  // Neither field has a length limit; 0 lifts the edit control's default of 32,767.
+  SendMessageW(edtcode, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(edtdj, EM_SETLIMITTEXT, 0, 0);
+  SetWindowSubclass(edtcode, EdtcodeProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Tfrmmain::ApplyLayout(int newDpi) {
+  dpi = newDpi;
+  HFONT previousFont = std::exchange(font, win32::CreateWindowFont(fontFace, dpi));
+  const std::array<std::pair<HWND, const ui::ControlLayout*>, 9> controls{{
+      {lbljushu, &ui::kLbljushu},
+      {memcode, &ui::kMemcode},
+      {Label1, &ui::kLabel1},
+      {Label2, &ui::kLabel2},
+      {edtcode, &ui::kEdtcode},
+      {edtdj, &ui::kEdtdj},
+      {btnfilt, &ui::kBtnfilt},
+      {btncopy, &ui::kBtncopy},
+      {btnclose, &ui::kBtnclose},
+  }};
+  for (const auto& [control, layout] : controls) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const ui::Place& place = layout->place;
+    MoveWindow(control, win32::Scale(place.left, dpi), win32::Scale(place.top, dpi),
+               win32::Scale(place.width, dpi), win32::Scale(place.height, dpi), TRUE);
+  }
+  if (previousFont != nullptr) DeleteObject(previousFont);
+}
+
+LRESULT CALLBACK Tfrmmain::EdtcodeProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR subclass, DWORD_PTR data) {
+  auto* self = reinterpret_cast<Tfrmmain*>(data);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      self->leftPressedInEdtcode = true;
+      break;
+    case WM_LBUTTONUP: {
+      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+      // A click is a left press in the field and its release in the field. The edit holds the
+      // mouse between the two, so the release comes here wherever it happens.
+      POINT release{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      ClientToScreen(edit, &release);
+      RECT field{};
+      GetWindowRect(edit, &field);
+      if (std::exchange(self->leftPressedInEdtcode, false) && PtInRect(&field, release) != FALSE) {
+        self->edtcodeClick();
+      }
+      return result;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(edit, EdtcodeProc, subclass);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+void Tfrmmain::FormCreate() {
+  engine::ResetRunCounter();
+  engine::Fill();
+}
+
+void Tfrmmain::btnfiltClick() {
+  if (const auto rejection = engine::ValidateDraw(win32::Narrow(win32::WindowText(edtcode)))) {
+    win32::ShowRejection(frmmain, win32::Widen(*rejection), font, dpi);
+    win32::SetTextIfDifferent(edtcode, L"");
+    SetFocus(edtcode);
+    return;
+  }
+  // SetCursor shows the cursor at once, before the run blocks the window.
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  const engine::FilterResult result = engine::RunFilter();
+  win32::SetTextIfDifferent(memcode, win32::Widen(result.text));
+  win32::SetTextIfDifferent(lbljushu, win32::Widen(result.caption));
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void Tfrmmain::btncopyClick() {
+  // Copying nothing would wipe what another program put on the clipboard.
+  const std::wstring list = win32::WindowText(memcode);
+  if (!list.empty()) win32::CopyToClipboard(frmmain, list);
+}
+
+void Tfrmmain::btncloseClick() { SendMessageW(frmmain, WM_CLOSE, 0, 0); }
+
+void Tfrmmain::edtcodeChange() {
+  // Writing the verdict changes edtdj, which calls this once more; that inner call writes the
+  // same verdict, which changes nothing, and the chain ends.
+  const engine::DrawVerdict verdict = engine::CheckDraw(win32::Narrow(win32::WindowText(memcode)),
+                                                        win32::Narrow(win32::WindowText(edtcode)));
+  const auto text = ui::VerdictText(verdict.kind);
+  if (!text) return;
+  win32::SetTextIfDifferent(edtdj, win32::Widen(*text));
+  if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
+}
+
+void Tfrmmain::edtcodeClick() { win32::SetTextIfDifferent(edtcode, L""); }
+
+void Tfrmmain::SelectInResult(int start, int length) {
+  // The list is ASCII, so the engine's byte positions are character positions. The caret ends
+  // at the end of the selection, and that is what scrolls into view.
+  SendMessageW(memcode, EM_SETSEL, static_cast<WPARAM>(start), start + length);
+  SendMessageW(memcode, EM_SCROLLCARET, 0, 0);
+}

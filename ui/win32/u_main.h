@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The program's one window. It holds its controls and passes every user action to the engine.
+class Tfrmmain {
+ public:
+  Tfrmmain();
+  ~Tfrmmain();
+  Tfrmmain(const Tfrmmain&) = delete;
+  Tfrmmain& operator=(const Tfrmmain&) = delete;
+
+  // Shows the window centred on the screen, with the focus in the draw field.
+  void Show(int showCommand);
+  HWND Handle() const { return frmmain; }
+
+  // Gives the window's keys a look at a message before the dialog manager does. True when the
+  // message was the window's and is done with.
+  bool PreTranslateMessage(const MSG& message);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK EdtcodeProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR subclass, DWORD_PTR data);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int control, int notification);
+
+  void CreateControls();
+  void ApplyLayout(int dpi);
+
+  void FormCreate();
+  void btnfiltClick();
+  void btncopyClick();
+  void btncloseClick();
+  void edtcodeChange();
+  void edtcodeClick();
+
+  void SelectInResult(int start, int length);
+
+  HWND frmmain = nullptr;
+  HWND lbljushu = nullptr;
+  HWND memcode = nullptr;
+  HWND Label1 = nullptr;
+  HWND Label2 = nullptr;
+  HWND edtcode = nullptr;
+  HWND edtdj = nullptr;
+  HWND btnfilt = nullptr;
+  HWND btncopy = nullptr;
+  HWND btnclose = nullptr;
+
+  std::wstring fontFace;
+  HFONT font = nullptr;
+  int dpi = USER_DEFAULT_SCREEN_DPI;
+  HWND focusBeforeDeactivation = nullptr;
+  bool leftPressedInEdtcode = false;
+};
