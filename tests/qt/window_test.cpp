@@ -12,15 +12,25 @@
 #include <QTest>
 
 #include "tests/qt/window_driver.h"
+#include "tests/window_cases.h"
 
 namespace {
 
-const QString kFirstRunStart =
-    QStringLiteral("0001 0003 0002 0004 0008 0006 0000 0005 0007 0009 0051 0053 ");
-const QString kSecondRunStart =
-    QStringLiteral("1122 1126 1125 1127 1124 1128 1120 1129 1121 1123 1182 1185 ");
-constexpr int kResultLength = 42770;
+constexpr int kResultLength = cases::kResultLength;
 const QString kElsewhere = QStringLiteral("put there by another program");
+
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QStringList Steps(const cases::Steps& steps) {
+  QStringList list;
+  for (const std::string_view step : steps) list << Text(step);
+  return list;
+}
+
+// The tables' row names are string literals, so their views end in a NUL.
+const char* Row(std::string_view row) { return row.data(); }
 
 bool CentredOnScreen(const QWidget* window) {
   const QPoint offset = window->frameGeometry().center() - window->screen()->geometry().center();
@@ -53,19 +63,12 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("spokenName");
-    auto row = [](const char* row, const char* name, const char* text, QRect geometry,
-                  const char* spoken) {
-      QTest::newRow(row) << QString(name) << QString(text) << geometry << QString(spoken);
-    };
-    row("count label", "lbljushu", "缩水结果：", {16, 8, 137, 13}, "缩水结果：");
-    row("list", "memcode", "", {16, 24, 249, 321}, "缩水结果：");
-    row("draw label", "Label1", "上期开奖：", {296, 192, 73, 13}, "上期开奖：");
-    row("verdict label", "Label2", "对奖", {400, 192, 33, 13}, "对奖");
-    row("draw field", "edtcode", "", {296, 208, 73, 21}, "上期开奖：");
-    row("verdict field", "edtdj", "", {384, 208, 73, 21}, "对奖");
-    row("Filter", "btnfilt", "过滤", {296, 240, 75, 25}, "过滤");
-    row("Copy", "btncopy", "复制", {296, 280, 75, 25}, "复制");
-    row("Exit", "btnclose", "退出", {424, 240, 33, 65}, "退出");
+    for (const cases::Control& control : cases::kControls) {
+      QTest::newRow(Row(control.row))
+          << Text(control.name) << Text(control.text)
+          << QRect(control.left, control.top, control.width, control.height)
+          << Text(control.spokenName);
+    }
   }
 
   void controls() {
@@ -100,16 +103,17 @@ class WindowTest : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited, QStringList({"btnfilt", "btncopy", "btnclose", "edtdj", "edtcode"}));
+    QStringList expected;
+    for (const std::string_view name : cases::kTabOrder) expected << Text(name);
+    QCOMPARE(visited, expected);
   }
 
   void filterAccepted_data() {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("start");
-    QTest::newRow("first run") << QStringList{"type 1234"} << kFirstRunStart;
-    QTest::newRow("second run") << QStringList{"type 1234", "filter"} << kSecondRunStart;
-    QTest::newRow("run after a hit near the end")
-        << QStringList{"type 1234", "filter", "click", "type 5199"} << kSecondRunStart;
+    for (const cases::FilterRun& run : cases::kAcceptedRuns) {
+      QTest::newRow(Row(run.row)) << Steps(run.before) << Text(run.start);
+    }
   }
 
   void filterAccepted() {
@@ -129,7 +133,7 @@ class WindowTest : public QObject {
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QVERIFY(window_.list().startsWith(start));
     QCOMPARE(window_.list().size(), kResultLength);
-    QCOMPARE(window_.find<QLabel>("lbljushu")->text(), QStringLiteral("缩水结果：8554注"));
+    QCOMPARE(window_.find<QLabel>("lbljushu")->text(), Text(cases::kFilledCaption));
     QCOMPARE(window_.find<QLineEdit>("edtdj")->text(), verdict);
     QCOMPARE(memcode->verticalScrollBar()->value(), 0);
     QVERIFY(!memcode->horizontalScrollBar()->isVisible());
@@ -138,12 +142,11 @@ class WindowTest : public QObject {
   void filterRejected_data() {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("closeKey");
-    QTest::newRow("empty, closed with Enter") << QStringList{} << int(Qt::Key_Return);
-    QTest::newRow("empty, closed with Esc") << QStringList{} << int(Qt::Key_Escape);
-    QTest::newRow("five digits") << QStringList{"type 12345"} << int(Qt::Key_Return);
-    QTest::newRow("letters") << QStringList{"type abcd"} << int(Qt::Key_Escape);
-    QTest::newRow("three digits after a run")
-        << QStringList{"type 1234", "filter", "click", "type 123"} << int(Qt::Key_Return);
+    for (const cases::RejectedRun& run : cases::kRejectedRuns) {
+      QTest::newRow(Row(run.row)) << Steps(run.before)
+                                  << int(run.closedWith == cases::BoxKey::Enter ? Qt::Key_Return
+                                                                                : Qt::Key_Escape);
+    }
   }
 
   void filterRejected() {
@@ -160,7 +163,7 @@ class WindowTest : public QObject {
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.title, QStringLiteral("Tarvello"));
-    QCOMPARE(seen.text, QStringLiteral("请输入四位数上期开奖号码"));
+    QCOMPARE(seen.text, Text(cases::kRejection));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.buttons, QStringList{"确定"});
     QVERIFY(seen.centred);
@@ -197,23 +200,21 @@ class WindowTest : public QObject {
     QTest::addColumn<int>("key");  // 0: a mouse click on the focused control
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("action");
-    auto row = [](const char* row, const char* focus, int key, int modifiers, const char* action) {
-      QTest::newRow(row) << QString(focus) << key << modifiers << QString(action);
+    auto row = [](const char* row, std::string_view focus, int key, int modifiers,
+                  const char* action) {
+      QTest::newRow(row) << Text(focus) << key << modifiers << QString(action);
     };
-    const int keypad = Qt::KeypadModifier;
-    row("Return in the draw field", "edtcode", Qt::Key_Return, 0, "filter");
-    row("keypad Enter in the draw field", "edtcode", Qt::Key_Enter, keypad, "filter");
-    row("Return in the verdict field", "edtdj", Qt::Key_Return, 0, "filter");
-    row("Return on Filter", "btnfilt", Qt::Key_Return, 0, "filter");
-    row("Return on Copy", "btncopy", Qt::Key_Return, 0, "copy");
-    row("keypad Enter on Exit", "btnclose", Qt::Key_Enter, keypad, "close");
-    row("Shift+Return in the draw field", "edtcode", Qt::Key_Return, Qt::ShiftModifier, "nothing");
-    row("Ctrl+Return on Filter", "btnfilt", Qt::Key_Return, Qt::ControlModifier, "nothing");
-    row("Alt+Return on Copy", "btncopy", Qt::Key_Return, Qt::AltModifier, "nothing");
-    row("Shift+keypad Enter in the verdict field", "edtdj", Qt::Key_Enter,
-        keypad | Qt::ShiftModifier, "nothing");
-    row("Esc in the draw field", "edtcode", Qt::Key_Escape, 0, "nothing");
-    row("Esc on Exit", "btnclose", Qt::Key_Escape, 0, "nothing");
+    for (const cases::KeyPress& press : cases::kKeyPresses) {
+      const int key = press.key == cases::Key::Return        ? Qt::Key_Return
+                      : press.key == cases::Key::KeypadEnter ? Qt::Key_Enter
+                                                             : Qt::Key_Escape;
+      int modifiers = press.key == cases::Key::KeypadEnter ? int(Qt::KeypadModifier) : 0;
+      if (press.modifier == cases::Modifier::Shift) modifiers |= Qt::ShiftModifier;
+      if (press.modifier == cases::Modifier::Ctrl) modifiers |= Qt::ControlModifier;
+      if (press.modifier == cases::Modifier::Alt) modifiers |= Qt::AltModifier;
+      constexpr const char* kActions[] = {"filter", "copy", "close", "nothing"};
+      row(Row(press.row), press.focus, key, modifiers, kActions[int(press.action)]);
+    }
     row("clicking Filter", "btnfilt", 0, 0, "filter");
     row("clicking Copy", "btncopy", 0, 0, "copy");
     row("clicking Exit", "btnclose", 0, 0, "close");
@@ -245,24 +246,9 @@ class WindowTest : public QObject {
   void verdict_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("verdict");
-    const QStringList afterRun{"type 1234", "filter", "click"};
-    QTest::newRow("before a run, a draw empties it") << QStringList{"type 1234"} << "";
-    QTest::newRow("before a run, typing into it empties it") << QStringList{"dj ab"} << "";
-    QTest::newRow("right after the first run it is still empty")
-        << QStringList{"type 1234", "filter"} << "";
-    QTest::newRow("a kept number hits") << afterRun + QStringList{"type 1234"} << "中";
-    QTest::newRow("0000 is kept") << afterRun + QStringList{"type 0000"} << "中";
-    QTest::newRow("two big and two odd digits miss") << afterRun + QStringList{"type 5610"} << "X";
-    QTest::newRow("letters miss") << afterRun + QStringList{"type abcd"} << "X";
-    QTest::newRow("a draw across two entries misses") << afterRun + QStringList{"type 01 0"} << "X";
-    QTest::newRow("a shortened draw keeps the verdict")
-        << afterRun + QStringList{"type 5610", "back"} << "X";
-    QTest::newRow("typing into it with a full draw restores the verdict")
-        << afterRun + QStringList{"type 1234", "dj z"} << "中";
-    QTest::newRow("typing into it with a short draw stays")
-        << afterRun + QStringList{"type 12", "dj ok"} << "ok";
-    QTest::newRow("a later run keeps the last verdict")
-        << afterRun + QStringList{"type 5610", "filter"} << "X";
+    for (const cases::Verdict& verdict : cases::kVerdicts) {
+      QTest::newRow(Row(verdict.row)) << Steps(verdict.steps) << Text(verdict.verdict);
+    }
   }
 
   void verdict() {
@@ -276,13 +262,10 @@ class WindowTest : public QObject {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("handlerRuns");
-    const QStringList afterRun{"type 1234", "filter", "click"};
-    QTest::newRow("a new miss re-enters once") << afterRun + QStringList{"type 561"} << "0" << 2;
-    QTest::newRow("a new hit re-enters once")
-        << afterRun + QStringList{"type 5610", "back"} << "1" << 2;
-    QTest::newRow("the same verdict again does not re-enter")
-        << afterRun + QStringList{"type 5610", "back"} << "0" << 1;
-    QTest::newRow("an empty verdict again does not re-enter") << QStringList{} << "1" << 1;
+    for (const cases::Reentry& reentry : cases::kReentries) {
+      QTest::newRow(Row(reentry.row))
+          << Steps(reentry.before) << Text(reentry.typed) << reentry.handlerRuns;
+    }
   }
 
   void verdictReentry() {
@@ -303,9 +286,9 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("number");
     QTest::addColumn<int>("start");
     QTest::addColumn<bool>("scrolled");
-    QTest::newRow("near the start") << "0000" << 30 << false;
-    QTest::newRow("in the middle") << "1234" << 25175 << true;
-    QTest::newRow("the last entry") << "5199" << kResultLength - 5 << true;
+    for (const cases::Hit& hit : cases::kHits) {
+      QTest::newRow(Row(hit.row)) << Text(hit.number) << hit.start << hit.scrolled;
+    }
   }
 
   void hitScrolls() {
@@ -334,18 +317,12 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("gesture");
     QTest::addColumn<QString>("draw");
     QTest::addColumn<QString>("verdict");
-    auto row = [](const char* row, const QStringList& before, const char* gesture, const char* draw,
-                  const char* verdict) {
-      QTest::newRow(row) << before << QString(gesture) << QString(draw) << QString(verdict);
-    };
-    const QStringList typed{"type 1234"};
-    row("a click empties it", typed, "click", "", "");
-    row("a click without the focus empties it", typed, "click from Copy", "", "");
-    row("a right click keeps it", typed, "right click", "1234", "");
-    row("a release outside keeps it", typed, "drag out", "1234", "");
-    row("Tab into it keeps it", typed, "tab in", "1234", "");
-    row("after a run the verdict stays", {"type 1234", "filter", "click", "type 5610"}, "click", "",
-        "X");
+    constexpr const char* kGestures[] = {"click", "click from Copy", "right click", "drag out",
+                                         "tab in"};
+    for (const cases::ClickToClear& click : cases::kClicksToClear) {
+      QTest::newRow(Row(click.row)) << Steps(click.before) << QString(kGestures[int(click.gesture)])
+                                    << Text(click.draw) << Text(click.verdict);
+    }
   }
 
   void clickToClear() {
