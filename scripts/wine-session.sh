@@ -9,16 +9,20 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -s "$display_file" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$display_file")"
-rm -f "$display_file"
+# A caller that sets use_current_display=1 shows the programs on $DISPLAY instead.
+xvfb_pid=
+if [[ "${use_current_display:-0}" != 1 || -z "${DISPLAY:-}" ]]; then
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 50); do [[ -s "$display_file" ]] && break; sleep 0.1; done
+  export DISPLAY=":$(cat "$display_file")"
+  rm -f "$display_file"
+fi
 
 stop_wine_session() {
   "$wineserver" -k 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  [[ -z "$xvfb_pid" ]] || kill "$xvfb_pid" 2>/dev/null || true
 }
 trap stop_wine_session EXIT
 
