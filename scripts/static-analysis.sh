@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # clang-tidy (checks in .clang-tidy, every warning an error) and cppcheck over the program's
-# own code for Linux: engine/, ui/qt/ and app/qt/, plus the fuzz targets for cppcheck.
+# own code for Linux: engine/, ui/qt/ and app/qt/, plus the fuzz targets and the Windows front
+# end for cppcheck.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,4 +17,7 @@ printf '%s\n' $sources | xargs -P2 -I{} sh -c \
 
 cppcheck --enable=warning,performance,portability --std=c++20 --library=qt --error-exitcode=1 \
   --inline-suppr --quiet -I . engine ui/qt app/qt fuzz
+# The Windows front end, with cppcheck's model of the Windows API.
+cppcheck --enable=warning,performance,portability --std=c++20 --library=windows --platform=win64 \
+  --error-exitcode=1 --inline-suppr --quiet -D_WIN32 -DUNICODE -I . ui/win32 app/win32
 echo "static analysis: no warnings"

@@ -19,6 +19,7 @@ bool CopyToClipboard(HWND owner, std::wstring_view text) {
   EmptyClipboard();
   // Once set, the memory is the clipboard's.
   const bool copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  // cppcheck-suppress doubleFree ; freed only when the clipboard refused it
   if (!copied) GlobalFree(memory);
   CloseClipboard();
   return copied;

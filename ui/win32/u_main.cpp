@@ -64,9 +64,10 @@ Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()), dpi(ScreenDpi()) {
   win32::RegisterResultView(instance);
 
   const std::wstring title = win32::Widen(ui::kApplicationTitle);
-  CreateWindowExW(0, kWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                  CW_USEDEFAULT, CW_USEDEFAULT, win32::Scale(ui::kOuterWidth, dpi),
-                  win32::Scale(ui::kOuterHeight, dpi), nullptr, nullptr, instance, this);
+  // WM_NCCREATE has set frmmain already, for WM_CREATE; this keeps it null if creation failed.
+  frmmain = CreateWindowExW(0, kWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                            CW_USEDEFAULT, CW_USEDEFAULT, win32::Scale(ui::kOuterWidth, dpi),
+                            win32::Scale(ui::kOuterHeight, dpi), nullptr, nullptr, instance, this);
 }
 
 Tfrmmain::~Tfrmmain() {
