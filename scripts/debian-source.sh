@@ -15,6 +15,8 @@ codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
 echo "deb-src http://deb.debian.org/debian $codename main" >"$apt_dir/sources.list"
 apt=(apt-get -qq -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
   -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" -o Debug::NoLocking=1)
+# apt's download user could not write into a folder made by mktemp.
+[[ $(id -u) -eq 0 ]] && apt+=(-o APT::Sandbox::User=root)
 "${apt[@]}" update
 (cd "$apt_dir/download" && "${apt[@]}" source --download-only "$package" 2>/dev/null)
 
