@@ -30,6 +30,7 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   "$wine" wineboot.exe -i >/dev/null 2>&1
   # With no window manager on the display, wine draws the window frames itself, as Windows does.
   "$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  "$wineserver" -w
 fi
 # One wine server for all the test programs, rather than one started for each, and wine's
 # own background programs started now with no output: started by a test, they would hold its
