@@ -96,8 +96,9 @@ bool Tfrmmain::PreTranslateMessage(const MSG& message) {
   if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
   if (message.hwnd != frmmain && GetAncestor(message.hwnd, GA_ROOT) != frmmain) return false;
 
-  // The dialog manager would turn Esc into IDCANCEL; the window has nothing to cancel.
-  if (message.wParam == VK_ESCAPE) return true;
+  // The dialog manager would turn Esc into IDCANCEL; the window has nothing to cancel. Alt+Esc
+  // stays the system's.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) return true;
   if (message.wParam != VK_RETURN) return false;
 
   HWND focus = GetFocus();
