@@ -19,6 +19,8 @@ packages=(
   clang-tidy-14 cppcheck
   # the install and Debian package checks
   desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian
+  # the Windows installer (NSIS), and the checks of it and of the zip (unzip, xwininfo, objdump)
+  nsis unzip x11-utils binutils-mingw-w64-x86-64
 )
 [[ $# -gt 0 ]] && packages=("$@")
 

@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 xvfb
+bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 xvfb \
+  nsis unzip x11-utils binutils-mingw-w64-x86-64 file
 bash scripts/debian-source.sh benchmark build/sources/benchmark
 
 cmake --preset windows >/dev/null

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Builds the installer with CPack and tries it under wine as a user would, silently: installs,
+# starts the program from its Start-menu shortcut, uninstalls with the command the list of
+# installed programs gives, and looks for anything left behind.
+# check-installer.sh <build folder> <version> <the built tarvello.exe>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+version=$2
+program=$(realpath "$3")
+
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+out=$(mktemp -d)
+xvfb_pid=
+# Only this test's own wine server and display: other tests may be running theirs.
+cleanup() {
+  WINEPREFIX="$out/prefix" TMPDIR="$out/tmp" "$wineserver" -k 2>/dev/null || true
+  [[ -z "$xvfb_pid" ]] || kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$out"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+started=$SECONDS
+
+cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$out/package" >"$out/cpack.log" 2>&1 || {
+  cat "$out/cpack.log" >&2
+  fail "cpack failed"
+}
+installer="$out/package/tarvello-$version-win64.exe"
+[[ -f "$installer" ]] || fail "no $(basename "$installer"); cpack made: $(ls "$out/package")"
+# wine64 cannot start the 32-bit installers makensis makes by default.
+file -b "$installer" | grep -q '^PE32+ executable (GUI) x86-64' ||
+  fail "the installer is not a 64-bit Windows program: $(file -b "$installer")"
+
+# A fresh wine prefix, rather than the one of the other Windows tests, so that nothing installed
+# before is found; a home folder of its own, which wine links the user's folders to; and a
+# temporary folder for the wine server's socket, which outlives the server.
+export WINEPREFIX="$out/prefix" HOME="$out/home" XDG_CONFIG_HOME="$out/home/.config"
+export XDG_DATA_HOME="$out/home/.local/share" TMPDIR="$out/tmp" WINEDEBUG=-all
+# No Mono or Gecko, and no menu entries for the host's desktop made from the shortcut.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+mkdir -p "$HOME" "$TMPDIR"
+
+# A display of its own too: the window looked for below is then this program's and no other's.
+display_file="$out/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [[ -s "$display_file" ]] && break; sleep 0.1; done
+[[ -s "$display_file" ]] || fail "Xvfb did not start"
+DISPLAY=":$(cat "$display_file")"
+export DISPLAY
+
+"$wine" wineboot.exe -i >/dev/null 2>&1 || fail "wineboot could not make the prefix"
+"$wineserver" -w
+
+# The user's folders as Windows names them, and where they are in the prefix.
+folder() { "$wine" cmd.exe /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+unix_path() { "$wine" winepath.exe -u "$1" 2>/dev/null | tr -d '\r'; }
+install_dir_win="$(folder LOCALAPPDATA)\\Programs\\Tarvello"
+shortcut_win="$(folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Tarvello.lnk"
+install_dir=$(unix_path "$install_dir_win")
+shortcut=$(unix_path "$shortcut_win")
+users="$WINEPREFIX/drive_c/users"
+[[ -d "$users" && -n "$install_dir" && -n "$shortcut" ]] || fail "wine made no user folders"
+
+# Every file and folder of the user's, but for the temporary files: the uninstaller runs from a
+# copy there, which Windows deletes only at the next start.
+user_files() { find "$users" -name Temp -prune -o -print | LC_ALL=C sort; }
+user_files >"$out/before"
+
+"$wine" "$installer" /S || fail "the silent install ended with status $?"
+"$wineserver" -w
+
+expected="LICENSE.txt
+NOTICES.txt
+README.txt
+Uninstall.exe
+tarvello.exe"
+[[ -d "$install_dir" ]] || fail "nothing installed in $install_dir_win"
+actual=$(cd "$install_dir" && find . -type f -printf '%P\n' | LC_ALL=C sort)
+[[ "$actual" == "$expected" ]] || fail "installed files differ:"$'\n'"$actual"
+cmp -s "$install_dir/tarvello.exe" "$program" || fail "the installed tarvello.exe is not the one built"
+[[ -f "$shortcut" ]] || fail "no Start-menu shortcut $shortcut_win"
+
+# The entry in the list of installed programs: the current user's, not the machine's.
+key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvello'
+"$wine" reg.exe query "HKCU\\$key" >"$out/key" 2>/dev/null || fail "no HKCU\\$key"
+if "$wine" reg.exe query "HKLM\\$key" >/dev/null 2>&1; then fail "the installer wrote HKLM\\$key"; fi
+value() { sed -n "s/^    $1    REG_[A-Z_]*    \(.*\)\r\$/\1/p" "$out/key"; }
+expect_value() {
+  [[ "$(value "$1")" == "$2" ]] || fail "$1 is '$(value "$1")', not '$2'"
+}
+expect_value DisplayName Tarvello
+expect_value DisplayVersion "$version"
+expect_value Publisher "The Tarvello developers"
+expect_value DisplayIcon "$install_dir_win\\tarvello.exe,0"
+expect_value InstallLocation "$install_dir_win"
+expect_value UninstallString "\"$install_dir_win\\Uninstall.exe\""
+expect_value QuietUninstallString "\"$install_dir_win\\Uninstall.exe\" /S"
+expect_value NoModify 0x1
+expect_value NoRepair 0x1
+# In KiB, the sum of the installed files' sizes, give or take the rounding.
+installed_kib=$(($(cat "$install_dir"/* | wc -c) / 1024))
+estimated_kib=$(($(value EstimatedSize)))
+((estimated_kib >= installed_kib - 5 && estimated_kib <= installed_kib + 5)) ||
+  fail "EstimatedSize is $estimated_kib KiB, the files take $installed_kib KiB"
+
+# The shortcut starts the program, whose window opens and stays open.
+"$wine" start "$shortcut_win" </dev/null >/dev/null 2>&1 || fail "start could not open the shortcut"
+window() { xwininfo -root -tree 2>/dev/null | grep -q '"Tarvello": ("tarvello.exe"'; }
+for _ in $(seq 60); do window && break; sleep 0.5; done
+window || fail "the shortcut did not open the program's window"
+sleep 2
+window || fail "the program's window closed by itself"
+"$wineserver" -k
+"$wineserver" -w
+
+# Uninstalls as the list of installed programs would: with its quiet command.
+quiet=$(value QuietUninstallString)
+[[ "$quiet" =~ ^\"(.+)\"\ /S$ ]] || fail "QuietUninstallString '$quiet' is no quoted program and /S"
+"$wine" "${BASH_REMATCH[1]}" /S || fail "the silent uninstall ended with status $?"
+# The uninstaller has handed over to its copy in the temporary folder, which does the work.
+"$wineserver" -w
+
+if "$wine" reg.exe query "HKCU\\$key" >/dev/null 2>&1; then fail "HKCU\\$key is left"; fi
+left=$(user_files | LC_ALL=C comm -13 "$out/before" -)
+[[ -z "$left" ]] || fail "left behind after uninstalling:"$'\n'"$left"
+
+echo "installer $(basename "$installer") ($(stat -c %s "$installer") bytes): all checks passed" \
+  "in $((SECONDS - started)) s"

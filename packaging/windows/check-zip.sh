@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds the portable zip with CPack and inspects it:
+# check-zip.sh <build folder> <version> <the built tarvello.exe>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+version=$2
+program=$(realpath "$3")
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || {
+  cat "$out/cpack.log" >&2
+  fail "cpack failed"
+}
+name="tarvello-$version-win64"
+zip="$out/$name.zip"
+[[ -f "$zip" ]] || fail "no $name.zip; cpack made: $(ls "$out")"
+
+# Exactly these files, in one folder named as the zip is, so that a stray install rule shows up.
+expected="$name/LICENSE.txt
+$name/NOTICES.txt
+$name/README.txt
+$name/tarvello.exe"
+actual=$(unzip -Z1 "$zip" | LC_ALL=C sort)
+[[ "$actual" == "$expected" ]] || fail "the zip holds:"$'\n'"$actual"
+unzip -q "$zip" -d "$out"
+cd "$out/$name"
+
+cmp -s tarvello.exe "$program" || fail "tarvello.exe in the zip is not the program built"
+# Portable means no DLL beside the program: all it imports must be Windows's own, which wine
+# has too (a runtime DLL of the compiler, such as libstdc++-6.dll, is not among them).
+wine_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+imports=$(x86_64-w64-mingw32-objdump -p tarvello.exe | sed -n 's/^\tDLL Name: //p')
+[[ -n "$imports" ]] || fail "found no imported DLL in tarvello.exe"
+for dll in $imports; do
+  [[ -f "$wine_dlls/${dll,,}" ]] || fail "tarvello.exe needs $dll, which is not a Windows DLL"
+done
+
+# Windows line endings: every line ends in CR LF, the last one too, and there is no other CR.
+for text in LICENSE.txt NOTICES.txt README.txt; do
+  lf=$(tr -cd '\n' <"$text" | wc -c)
+  cr=$(tr -cd '\r' <"$text" | wc -c)
+  crlf=$(grep -c $'\r$' "$text" || true)
+  last=$(tail -c 2 "$text" | od -An -tx1 | tr -d ' \n')
+  if ((lf == 0 || cr != lf || crlf != lf)) || [[ "$last" != 0d0a ]]; then
+    fail "$text does not have CR LF line endings throughout"
+  fi
+done
+
+tr -d '\r' <LICENSE.txt | cmp -s - "$source_dir/LICENSE" || fail "LICENSE.txt is not LICENSE"
+
+# UTF-8 with a byte order mark, so that any Notepad shows the Chinese; it names this version and
+# the window's texts as the window has them.
+[[ $(head -c 3 README.txt | od -An -tx1 | tr -d ' \n') == efbbbf ]] ||
+  fail "README.txt does not start with a UTF-8 byte order mark"
+iconv -f UTF-8 -t UTF-8 README.txt >/dev/null 2>&1 || fail "README.txt is not valid UTF-8"
+grep -q "Tarvello $version（" README.txt || fail "README.txt does not name version $version"
+grep -q "^Tarvello $version (" README.txt || fail "README.txt's English part does not name $version"
+# A label's text without the colon that follows it in the window.
+layout_text() {
+  local text
+  text=$(sed -n "s/.*ControlLayout k$1{\"[^\"]*\", \"\([^\"]*\)\".*/\1/p" \
+    "$source_dir/ui/window_layout.h")
+  echo "${text%：}"
+}
+verdict_text() {
+  sed -n "s/.*std::string_view k$1 = \"\([^\"]*\)\";/\1/p" "$source_dir/ui/verdict_text.h"
+}
+for word in "$(layout_text Label1)" "$(layout_text Label2)" "$(layout_text Btnfilt)" \
+  "$(layout_text Btncopy)" "$(layout_text Btnclose)" "$(verdict_text HitText)" \
+  "$(verdict_text MissText)"; do
+  [[ -n "$word" ]] || fail "could not read the window's texts from ui/"
+  grep -q "$word" README.txt || fail "README.txt does not mention $word, a text of the window"
+done
+
+# The notices cover each runtime library linked into the program, and carry the whole GPL
+# version 3, under which with the Runtime Library Exception libstdc++ and libgcc come.
+notices=$(tr -d '\r' <NOTICES.txt)
+for library in libstdc++ libgcc mingw-w64 winpthreads 'GCC RUNTIME LIBRARY EXCEPTION'; do
+  grep -qF "$library" <<<"$notices" || fail "NOTICES.txt does not cover $library"
+done
+gpl=/usr/share/common-licenses/GPL-3
+[[ $(tail -n "$(wc -l <"$gpl")" <<<"$notices") == "$(cat "$gpl")" ]] ||
+  fail "NOTICES.txt does not end with the text of the GPL version 3"
+
+echo "zip $name.zip ($(stat -c %s "$zip") bytes): all checks passed"
