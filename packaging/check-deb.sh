@@ -1,20 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and inspects it: check-deb.sh <build folder> <version>
 set -euo pipefail
+source "$(dirname "$0")/check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || {
-  cat "$out/cpack.log" >&2
-  fail "cpack failed"
-}
+pack DEB "$build" "$out"
 
 deb="$out/tarvello_${version}_$(dpkg --print-architecture).deb"
 [[ -f "$deb" ]] || fail "no $(basename "$deb"); cpack made: $(ls "$out")"

@@ -2,6 +2,7 @@
 # Installs the build into a temporary DESTDIR and checks what lands there:
 # check-install.sh <build folder> <version>
 set -euo pipefail
+source "$(dirname "$0")/check-lib.sh"
 build=$1
 version=$2
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,10 +12,6 @@ trap 'rm -rf "$root"' EXIT
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 cd "$root/usr"
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 # Exactly these files, so that a stray install rule shows up too.
 expected="bin/tarvello

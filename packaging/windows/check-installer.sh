@@ -4,6 +4,7 @@
 # installed programs gives, and looks for anything left behind.
 # check-installer.sh <build folder> <version> <the built tarvello.exe>
 set -euo pipefail
+source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
@@ -19,16 +20,9 @@ cleanup() {
   rm -rf "$out"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 started=$SECONDS
 
-cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$out/package" >"$out/cpack.log" 2>&1 || {
-  cat "$out/cpack.log" >&2
-  fail "cpack failed"
-}
+pack NSIS "$build" "$out/package"
 installer="$out/package/tarvello-$version-win64.exe"
 [[ -f "$installer" ]] || fail "no $(basename "$installer"); cpack made: $(ls "$out/package")"
 # wine64 cannot start the 32-bit installers makensis makes by default.

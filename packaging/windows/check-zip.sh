@@ -2,6 +2,7 @@
 # Builds the portable zip with CPack and inspects it:
 # check-zip.sh <build folder> <version> <the built tarvello.exe>
 set -euo pipefail
+source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
@@ -9,15 +10,8 @@ source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
-cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || {
-  cat "$out/cpack.log" >&2
-  fail "cpack failed"
-}
+pack ZIP "$build" "$out"
 name="tarvello-$version-win64"
 zip="$out/$name.zip"
 [[ -f "$zip" ]] || fail "no $name.zip; cpack made: $(ls "$out")"
