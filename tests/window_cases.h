@@ -19,6 +19,9 @@ inline constexpr std::string_view kFirstRunStart =
     "0001 0003 0002 0004 0008 0006 0000 0005 0007 0009 0051 0053 ";
 inline constexpr std::string_view kSecondRunStart =
     "1122 1126 1125 1127 1124 1128 1120 1129 1121 1123 1182 1185 ";
+// The last entry of the first run's list, and a draw with two big and two odd digits.
+inline constexpr std::string_view kLastOfFirstRun = "5199";
+inline constexpr std::string_view kExcludedDraw = "5610";
 inline constexpr std::string_view kRejection = "请输入四位数上期开奖号码";
 inline constexpr std::string_view kFilledCaption = "缩水结果：8554注";
 
@@ -160,7 +163,7 @@ struct Hit {
 inline const std::vector<Hit> kHits = {
     {"near the start", "0000", 30, false},
     {"in the middle", "1234", 25175, true},
-    {"the last entry", "5199", kResultLength - 5, true},
+    {"the last entry", kLastOfFirstRun, kResultLength - 5, true},
 };
 
 enum class Gesture { Click, ClickFromCopy, RightClick, DragOut, TabIn };

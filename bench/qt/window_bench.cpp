@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "tests/window_cases.h"
 #include "ui/qt/u_main.h"
 
 namespace {
@@ -68,11 +69,14 @@ void TimeLastKeystroke(benchmark::State& state, const QString& draw) {
   }
 }
 
-// 5199 is the last entry of the first run's list.
-void BM_KeystrokeHitNearEnd(benchmark::State& state) { TimeLastKeystroke(state, "5199"); }
+void BM_KeystrokeHitNearEnd(benchmark::State& state) {
+  TimeLastKeystroke(state, QString::fromLatin1(cases::kLastOfFirstRun));
+}
 BENCHMARK(BM_KeystrokeHitNearEnd)->Unit(benchmark::kMillisecond);
 
-void BM_KeystrokeMiss(benchmark::State& state) { TimeLastKeystroke(state, "5610"); }
+void BM_KeystrokeMiss(benchmark::State& state) {
+  TimeLastKeystroke(state, QString::fromLatin1(cases::kExcludedDraw));
+}
 BENCHMARK(BM_KeystrokeMiss)->Unit(benchmark::kMillisecond);
 
 }  // namespace

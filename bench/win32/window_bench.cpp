@@ -50,11 +50,12 @@ void TimeLastKeystroke(benchmark::State& state, std::string_view draw) {
   }
 }
 
-// 5199 is the last entry of the first run's list.
-void BM_KeystrokeHitNearEnd(benchmark::State& state) { TimeLastKeystroke(state, "5199"); }
+void BM_KeystrokeHitNearEnd(benchmark::State& state) {
+  TimeLastKeystroke(state, cases::kLastOfFirstRun);
+}
 BENCHMARK(BM_KeystrokeHitNearEnd)->Unit(benchmark::kMillisecond);
 
-void BM_KeystrokeMiss(benchmark::State& state) { TimeLastKeystroke(state, "5610"); }
+void BM_KeystrokeMiss(benchmark::State& state) { TimeLastKeystroke(state, cases::kExcludedDraw); }
 BENCHMARK(BM_KeystrokeMiss)->Unit(benchmark::kMillisecond);
 
 }  // namespace
