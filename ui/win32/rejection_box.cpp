@@ -30,11 +30,11 @@ struct alignas(DWORD) EmptyTemplate {
   std::array<WORD, 3> noMenuClassOrTitle;
 };
 
-void LayOut(HWND box, const Box& spec) {
-  const int dpi = spec.dpi;
+void LayOut(HWND box, const Box& content) {
+  const int dpi = content.dpi;
   const auto scale = [dpi](int pixels) { return Scale(pixels, dpi); };
 
-  HWND text = CreateWindowExW(0, L"STATIC", spec.message.c_str(),
+  HWND text = CreateWindowExW(0, L"STATIC", content.message.c_str(),
                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, box,
                               nullptr, nullptr, nullptr);
   const std::wstring confirm = Widen(ui::kConfirmText);
@@ -42,13 +42,13 @@ void LayOut(HWND box, const Box& spec) {
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, box,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), nullptr, nullptr);
   for (HWND control : {box, text, ok}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(content.font), FALSE);
   }
 
   RECT measured{0, 0, 0, 0};
   HDC dc = GetDC(box);
-  HGDIOBJ previous = SelectObject(dc, spec.font);
-  DrawTextW(dc, spec.message.c_str(), static_cast<int>(spec.message.size()), &measured,
+  HGDIOBJ previous = SelectObject(dc, content.font);
+  DrawTextW(dc, content.message.c_str(), static_cast<int>(content.message.size()), &measured,
             DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
   SelectObject(dc, previous);
   ReleaseDC(box, dc);
@@ -95,11 +95,11 @@ INT_PTR CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void ShowRejection(HWND owner, std::wstring_view message, HFONT font, int dpi) {
-  const Box spec{std::wstring(message), font, dpi};
+  const Box content{std::wstring(message), font, dpi};
   EmptyTemplate dialog{};
   dialog.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &dialog.dialog, owner, BoxProc,
-                          reinterpret_cast<LPARAM>(&spec));
+                          reinterpret_cast<LPARAM>(&content));
 }
 
 }  // namespace win32
