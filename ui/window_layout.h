@@ -27,9 +27,6 @@ inline constexpr int kFontPoints = 8;
 // The whole window, frame and caption bar included, where the program may size it.
 inline constexpr int kOuterWidth = 507;
 inline constexpr int kOuterHeight = 386;
-// What the controls need of the client area.
-inline constexpr int kClientWidth = 457;
-inline constexpr int kClientHeight = 345;
 
 inline constexpr ControlLayout kLbljushu{"lbljushu", "缩水结果：", {16, 8, 137, 13}};
 inline constexpr ControlLayout kMemcode{"memcode", "", {16, 24, 249, 321}};
