@@ -1,5 +1,5 @@
-# Sourced by the scripts that run the Windows program: starts a display of its own (wine needs
-# one even for tests) and a wine prefix under build/windows, and stops both when the calling
+# Sourced, from the project's root, by the scripts that run the Windows program: starts a
+# display of its own and a wine prefix under build/windows, and stops both when the calling
 # script ends.
 
 export WINEPREFIX="$PWD/build/windows/wineprefix"
@@ -10,19 +10,15 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
 # A caller that sets use_current_display=1 shows the programs on $DISPLAY instead.
-xvfb_pid=
+source scripts/own-display.sh
+own_display_pid=
 if [[ "${use_current_display:-0}" != 1 || -z "${DISPLAY:-}" ]]; then
-  display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [[ -s "$display_file" ]] && break; sleep 0.1; done
-  export DISPLAY=":$(cat "$display_file")"
-  rm -f "$display_file"
+  start_own_display
 fi
 
 stop_wine_session() {
   "$wineserver" -k 2>/dev/null || true
-  [[ -z "$xvfb_pid" ]] || kill "$xvfb_pid" 2>/dev/null || true
+  [[ -z "$own_display_pid" ]] || kill "$own_display_pid" 2>/dev/null || true
 }
 trap stop_wine_session EXIT
 

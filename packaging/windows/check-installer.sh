@@ -12,11 +12,11 @@ program=$(realpath "$3")
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 out=$(mktemp -d)
-xvfb_pid=
+own_display_pid=
 # Only this test's own wine server and display: other tests may be running theirs.
 cleanup() {
   WINEPREFIX="$out/prefix" TMPDIR="$out/tmp" "$wineserver" -k 2>/dev/null || true
-  [[ -z "$xvfb_pid" ]] || kill "$xvfb_pid" 2>/dev/null || true
+  [[ -z "$own_display_pid" ]] || kill "$own_display_pid" 2>/dev/null || true
   rm -rf "$out"
 }
 trap cleanup EXIT
@@ -39,13 +39,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$HOME" "$TMPDIR"
 
 # A display of its own too: the window looked for below is then this program's and no other's.
-display_file="$out/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -s "$display_file" ]] && break; sleep 0.1; done
-[[ -s "$display_file" ]] || fail "Xvfb did not start"
-DISPLAY=":$(cat "$display_file")"
-export DISPLAY
+source "$(dirname "$0")/../../scripts/own-display.sh"
+start_own_display || fail "no display"
 
 "$wine" wineboot.exe -i >/dev/null 2>&1 || fail "wineboot could not make the prefix"
 "$wineserver" -w
