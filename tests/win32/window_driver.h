@@ -36,21 +36,14 @@ class WindowDriver {
   WindowDriver& operator=(const WindowDriver&) = delete;
 
   HWND window() const { return window_->Handle(); }
-  HWND control(std::string_view name) const {
-    static const std::map<std::string_view, int> kIds = {
-        {"lbljushu", kIdLbljushu}, {"memcode", kIdMemcode}, {"Label1", kIdLabel1},
-        {"Label2", kIdLabel2},     {"edtcode", kIdEdtcode}, {"edtdj", kIdEdtdj},
-        {"btnfilt", kIdBtnfilt},   {"btncopy", kIdBtncopy}, {"btnclose", kIdBtnclose}};
-    return GetDlgItem(window(), kIds.at(name));
-  }
+  HWND control(std::string_view name) const { return GetDlgItem(window(), kControlIds.at(name)); }
   std::string text(std::string_view name) const {
     return win32::Narrow(win32::WindowText(control(name)));
   }
   std::string list() const { return text("memcode"); }
   std::string focusName() const {
-    for (const char* name : {"lbljushu", "memcode", "Label1", "Label2", "edtcode", "edtdj",
-                             "btnfilt", "btncopy", "btnclose"}) {
-      if (control(name) == GetFocus()) return name;
+    for (const auto& [name, id] : kControlIds) {
+      if (GetDlgItem(window(), id) == GetFocus()) return std::string(name);
     }
     return "(elsewhere)";
   }
@@ -117,6 +110,11 @@ class WindowDriver {
   }
 
  private:
+  static inline const std::map<std::string_view, int> kControlIds = {
+      {"lbljushu", kIdLbljushu}, {"memcode", kIdMemcode}, {"Label1", kIdLabel1},
+      {"Label2", kIdLabel2},     {"edtcode", kIdEdtcode}, {"edtdj", kIdEdtdj},
+      {"btnfilt", kIdBtnfilt},   {"btncopy", kIdBtncopy}, {"btnclose", kIdBtnclose}};
+
   void Press(HWND target, UINT down, UINT up, WPARAM button, std::optional<POINT> releaseAt) {
     RECT client{};
     GetClientRect(target, &client);
