@@ -22,7 +22,13 @@ struct ControlLayout {
 };
 
 inline constexpr std::string_view kApplicationTitle = "Tarvello";
+
+// The window font: the first installed face of this list, at this size. The faces hold the
+// Chinese texts themselves: Windows's own, then those of the Linux desktops.
 inline constexpr int kFontPoints = 8;
+inline constexpr std::array<std::string_view, 6> kFontFaces = {
+    "Microsoft YaHei UI",  "Microsoft YaHei",  "SimSun",
+    "WenQuanYi Micro Hei", "Noto Sans CJK SC", "Droid Sans Fallback"};
 
 // The whole window, frame and caption bar included, where the program may size it.
 inline constexpr int kOuterWidth = 507;
@@ -40,5 +46,8 @@ inline constexpr ControlLayout kBtnclose{"btnclose", "退出", {424, 240, 33, 65
 
 // The rejection box's one button.
 inline constexpr std::string_view kConfirmText = "确定";
+
+// What the program says when its window cannot be opened at all.
+inline constexpr std::string_view kNoWindowText = "无法打开 Tarvello 的窗口。";
 
 }  // namespace ui

@@ -2,10 +2,12 @@
 #include <QIcon>
 
 #include "ui/qt/u_main.h"
+#include "ui/window_layout.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Tarvello"));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(
+      ui::kApplicationTitle.data(), static_cast<qsizetype>(ui::kApplicationTitle.size())));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvello.xpm")));
 
   Tfrmmain frmmain;

@@ -10,13 +10,15 @@
 #include <memory>
 
 #include "ui/qt/u_main.h"
+#include "ui/window_layout.h"
 
 // The real main window, opened and driven as a user would.
 class WindowDriver {
  public:
   // What the program's start-up sets, less quitting when a test's window closes.
   static void PrepareApplication() {
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvello"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(
+        ui::kApplicationTitle.data(), static_cast<qsizetype>(ui::kApplicationTitle.size())));
     QApplication::setQuitOnLastWindowClosed(false);
   }
 

@@ -138,6 +138,16 @@ class WindowDriver {
   std::optional<int> exitCode_;
 };
 
+// Where the next GDI object lands in the process's handle table. Wine counts no GUI objects
+// (GetGuiResources answers 0 there), but an object that is never deleted keeps its slot, so the
+// next object lands further on.
+inline WORD NextGdiSlot() {
+  HBRUSH probe = CreateSolidBrush(RGB(0, 0, 0));
+  const auto slot = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(probe) & 0xFFFF);
+  DeleteObject(probe);
+  return slot;
+}
+
 // Reads the clipboard's Unicode text; nullopt when it holds none.
 inline std::optional<std::wstring> ClipboardText() {
   if (OpenClipboard(nullptr) == FALSE) return std::nullopt;

@@ -23,16 +23,6 @@ struct Resources {
   WORD nextGdiSlot;
 };
 
-// Where the next GDI object lands in the process's handle table. Wine counts no GUI objects
-// (GetGuiResources answers 0 there), but an object that is never deleted keeps its slot, so the
-// next object lands further on.
-WORD NextGdiSlot() {
-  HBRUSH probe = CreateSolidBrush(RGB(0, 0, 0));
-  const auto slot = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(probe) & 0xFFFF);
-  DeleteObject(probe);
-  return slot;
-}
-
 Resources ProcessResources() {
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof(memory);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
@@ -50,10 +51,10 @@ QPushButton* MakeButton(const ui::ControlLayout& layout, QWidget* window) {
 }
 
 QFont WindowFont() {
-  // MS Sans Serif has no Chinese; the families after it supply the glyphs it lacks.
+  QStringList families;
+  for (const std::string_view face : ui::kFontFaces) families.append(Text(face));
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft YaHei"),
-                    QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
+  font.setFamilies(families);
   font.setPointSize(ui::kFontPoints);
   return font;
 }

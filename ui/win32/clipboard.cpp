@@ -3,6 +3,20 @@
 #include <cstring>
 
 namespace win32 {
+namespace {
+
+constexpr DWORD kRetryMilliseconds = 10;
+constexpr int kTries = 25;
+
+bool OpenBusyClipboard(HWND owner) {
+  for (int attempt = 1; attempt <= kTries; ++attempt) {
+    if (OpenClipboard(owner) != FALSE) return true;
+    if (attempt < kTries) Sleep(kRetryMilliseconds);
+  }
+  return false;
+}
+
+}  // namespace
 
 bool CopyToClipboard(HWND owner, std::wstring_view text) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
@@ -12,7 +26,7 @@ bool CopyToClipboard(HWND owner, std::wstring_view text) {
   copy[text.size()] = L'\0';
   GlobalUnlock(memory);
 
-  if (OpenClipboard(owner) == FALSE) {
+  if (!OpenBusyClipboard(owner)) {
     GlobalFree(memory);
     return false;
   }

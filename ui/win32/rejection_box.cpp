@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "ui/win32/dpi.h"
+#include "ui/win32/screen_centre.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/window_font.h"
 #include "ui/window_layout.h"
@@ -19,7 +21,7 @@ constexpr int kMinimumTextWidth = 160;
 
 struct Box {
   std::wstring message;
-  HFONT font;
+  HFONT font;  // the box's own, for its whole life
   int dpi;
 };
 
@@ -65,15 +67,7 @@ void LayOut(HWND box, const Box& content) {
   RECT frame{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)));
-  const int width = static_cast<int>(frame.right - frame.left);
-  const int height = static_cast<int>(frame.bottom - frame.top);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(box, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& screen = monitor.rcMonitor;
-  SetWindowPos(box, nullptr, (screen.left + screen.right - width) / 2,
-               (screen.top + screen.bottom - height) / 2, width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  CentreOnScreen(box, {frame.right - frame.left, frame.bottom - frame.top});
   SetFocus(ok);
 }
 
@@ -94,12 +88,13 @@ INT_PTR CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void ShowRejection(HWND owner, std::wstring_view message, HFONT font, int dpi) {
-  const Box content{std::wstring(message), font, dpi};
+void ShowRejection(HWND owner, std::wstring_view message, const std::wstring& face, int dpi) {
+  const Box content{std::wstring(message), CreateWindowFont(face, dpi), dpi};
   EmptyTemplate dialog{};
   dialog.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &dialog.dialog, owner, BoxProc,
                           reinterpret_cast<LPARAM>(&content));
+  DeleteObject(content.font);
 }
 
 }  // namespace win32

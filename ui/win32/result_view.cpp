@@ -1,10 +1,16 @@
 #include "ui/win32/result_view.h"
 
+#include <uxtheme.h>
+
+#include <vssym32.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "ui/win32/list_accessible.h"
 
 namespace win32 {
 namespace {
@@ -12,8 +18,13 @@ namespace {
 class ResultView {
  public:
   explicit ResultView(HWND window) : window_(window) {}
+  ~ResultView() {
+    if (theme_ != nullptr) CloseThemeData(theme_);
+  }
+  ResultView(const ResultView&) = delete;
+  ResultView& operator=(const ResultView&) = delete;
 
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   void SetText(const wchar_t* text);
@@ -21,6 +32,8 @@ class ResultView {
   void SetSelection(std::int32_t anchor, std::int32_t caret);
   void ScrollCaretIntoView();
   void Paint(HDC dc) const;
+  void OpenTheme();
+  void PaintThemedBorder() const;
 
   void BreakLines();
   void UpdateScrollBar() const;
@@ -33,6 +46,7 @@ class ResultView {
   std::int32_t LineLength(std::int32_t line) const;
 
   HWND window_;
+  HTHEME theme_ = nullptr;  // none without visual styles, or in high contrast
   std::wstring text_;
   std::vector<std::int32_t> lineStarts_{0};
   std::int32_t anchor_ = 0;
@@ -51,7 +65,7 @@ RECT ClientRect(HWND window) {
   return client;
 }
 
-LRESULT ResultView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ResultView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETTEXT:
       SetText(reinterpret_cast<const wchar_t*>(lParam));
@@ -97,9 +111,24 @@ LRESULT ResultView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       BreakLines();
       ScrollTo(firstLine_);
       return 0;
-    case WM_ENABLE:
-      InvalidateRect(window_, nullptr, FALSE);
+    case WM_CREATE:
+      OpenTheme();
       return 0;
+    case WM_THEMECHANGED:
+      OpenTheme();
+      RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+      return 0;
+    case WM_NCPAINT:
+      // The system draws the scroll bar and the classic sunken edge; under visual styles the
+      // edge is then drawn over as the system's edit fields draw theirs.
+      DefWindowProcW(window_, message, wParam, lParam);
+      if (theme_ != nullptr) PaintThemedBorder();
+      return 0;
+    case WM_ENABLE:
+      RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+      return 0;
+    case WM_GETOBJECT:
+      return AnswerGetObject(window_, wParam, lParam);
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
     case WM_PRINTCLIENT:
@@ -124,6 +153,34 @@ void ResultView::SetText(const wchar_t* text) {
   BreakLines();
   ScrollTo(0);
   InvalidateRect(window_, nullptr, FALSE);
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void ResultView::OpenTheme() {
+  if (theme_ != nullptr) CloseThemeData(theme_);
+  theme_ = OpenThemeData(window_, L"Edit");
+}
+
+void ResultView::PaintThemedBorder() const {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  POINT client{0, 0};
+  ClientToScreen(window_, &client);
+  // The edge is as wide on every side as it is at the top left; the scroll bar lies inside it.
+  const int edgeX = static_cast<int>(client.x - frame.left);
+  const int edgeY = static_cast<int>(client.y - frame.top);
+  const RECT whole{0, 0, frame.right - frame.left, frame.bottom - frame.top};
+  const bool enabled = IsWindowEnabled(window_) != FALSE;
+  int part = EP_EDITBORDER_VSCROLL;
+  int state = enabled ? EPSV_NORMAL : EPSV_DISABLED;
+  if (IsThemePartDefined(theme_, part, 0) == FALSE) {
+    part = EP_EDITTEXT;
+    state = enabled ? ETS_NORMAL : ETS_DISABLED;
+  }
+  HDC dc = GetWindowDC(window_);
+  ExcludeClipRect(dc, edgeX, edgeY, whole.right - edgeX, whole.bottom - edgeY);
+  DrawThemeBackground(theme_, dc, part, state, &whole, nullptr);
+  ReleaseDC(window_, dc);
 }
 
 void ResultView::SetFont(HFONT font) {
@@ -302,7 +359,7 @@ LRESULT CALLBACK ResultViewProc(HWND window, UINT message, WPARAM wParam, LPARAM
     delete view;
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  return view->Handle(message, wParam, lParam);
+  return view->OnMessage(message, wParam, lParam);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -12,8 +13,10 @@
 #include "ui/verdict_text.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/rejection_box.h"
 #include "ui/win32/result_view.h"
+#include "ui/win32/screen_centre.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/window_font.h"
 #include "ui/window_layout.h"
@@ -22,8 +25,6 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TarvelloMainWindow";
 constexpr int kIconResource = 1;
-// Sent from Windows 8.1 on to a window that is aware of each monitor's density.
-constexpr UINT kDpiChanged = 0x02E0;
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
@@ -47,16 +48,14 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
   RegisterClassExW(&windowClass);
 }
 
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+// Where the controls lie at 96 dots per inch: the top left of the client area.
+constexpr SIZE kControlsArea{457, 345};
 
 }  // namespace
 
-Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()), dpi(ScreenDpi()) {
+Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -64,10 +63,10 @@ Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()), dpi(ScreenDpi()) {
   win32::RegisterResultView(instance);
 
   const std::wstring title = win32::Widen(ui::kApplicationTitle);
-  // WM_NCCREATE has set frmmain already, for WM_CREATE; this keeps it null if creation failed.
-  frmmain = CreateWindowExW(0, kWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, win32::Scale(ui::kOuterWidth, dpi),
-                            win32::Scale(ui::kOuterHeight, dpi), nullptr, nullptr, instance, this);
+  // WM_NCCREATE has set frmmain already, for WM_CREATE, which sizes the window for the density
+  // of the monitor it opens on; this keeps it null if creation failed.
+  frmmain = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
 }
 
 Tfrmmain::~Tfrmmain() {
@@ -76,17 +75,7 @@ Tfrmmain::~Tfrmmain() {
 }
 
 void Tfrmmain::Show(int showCommand) {
-  RECT frame{};
-  GetWindowRect(frmmain, &frame);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(frmmain, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& screen = monitor.rcMonitor;
-  const LONG width = frame.right - frame.left;
-  const LONG height = frame.bottom - frame.top;
-  SetWindowPos(frmmain, nullptr, (screen.left + screen.right - width) / 2,
-               (screen.top + screen.bottom - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  win32::CentreOnScreen(frmmain, FrameSize());
   ShowWindow(frmmain, showCommand);
   UpdateWindow(frmmain);
   SetFocus(edtcode);
@@ -126,16 +115,20 @@ LRESULT CALLBACK Tfrmmain::WindowProc(HWND window, UINT message, WPARAM wParam, 
   }
   auto* self = reinterpret_cast<Tfrmmain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
+  return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT Tfrmmain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Tfrmmain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
+    case WM_CREATE: {
       CreateControls();
-      ApplyLayout(dpi);
+      ApplyLayout(win32::WindowDpi(frmmain));
+      const SIZE frame = FrameSize();
+      SetWindowPos(frmmain, nullptr, 0, 0, frame.cx, frame.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       FormCreate();
       return 0;
+    }
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
@@ -149,11 +142,13 @@ LRESULT Tfrmmain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(focusBeforeDeactivation);
       }
       return 0;
-    case kDpiChanged: {
+    case WM_DPICHANGED: {
+      // The system suggests where the window goes on the new monitor; its size is the
+      // window's own, so that the client area still holds every control.
       ApplyLayout(HIWORD(wParam));
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(frmmain, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+      const SIZE frame = FrameSize();
+      SetWindowPos(frmmain, nullptr, suggested->left, suggested->top, frame.cx, frame.cy,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
@@ -234,6 +229,16 @@ void Tfrmmain::ApplyLayout(int newDpi) {
   if (previousFont != nullptr) DeleteObject(previousFont);
 }
 
+// The outer size where the program sets it, or more where a taller caption or wider borders
+// (Windows 10 and 11, a high density) would leave less than the controls need.
+SIZE Tfrmmain::FrameSize() const {
+  const SIZE around =
+      win32::FrameAround({win32::Scale(kControlsArea.cx, dpi), win32::Scale(kControlsArea.cy, dpi)},
+                         kWindowStyle, 0, dpi);
+  return {std::max<LONG>(win32::Scale(ui::kOuterWidth, dpi), around.cx),
+          std::max<LONG>(win32::Scale(ui::kOuterHeight, dpi), around.cy)};
+}
+
 LRESULT CALLBACK Tfrmmain::EdtcodeProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR subclass, DWORD_PTR data) {
   auto* self = reinterpret_cast<Tfrmmain*>(data);
@@ -271,7 +276,7 @@ void Tfrmmain::FormCreate() {
 
 void Tfrmmain::btnfiltClick() {
   if (const auto rejection = engine::ValidateDraw(win32::Narrow(win32::WindowText(edtcode)))) {
-    win32::ShowRejection(frmmain, win32::Widen(*rejection), font, dpi);
+    win32::ShowRejection(frmmain, win32::Widen(*rejection), fontFace, dpi);
     win32::SetTextIfDifferent(edtcode, L"");
     SetFocus(edtcode);
     return;
@@ -287,7 +292,9 @@ void Tfrmmain::btnfiltClick() {
 void Tfrmmain::btncopyClick() {
   // Copying nothing would wipe what another program put on the clipboard.
   const std::wstring list = win32::WindowText(memcode);
-  if (!list.empty()) win32::CopyToClipboard(frmmain, list);
+  if (list.empty()) return;
+  // The list did not reach the clipboard: the user should not paste the old content unaware.
+  if (!win32::CopyToClipboard(frmmain, list)) MessageBeep(MB_ICONWARNING);
 }
 
 void Tfrmmain::btncloseClick() { SendMessageW(frmmain, WM_CLOSE, 0, 0); }

@@ -24,11 +24,12 @@ class Tfrmmain {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EdtcodeProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR subclass, DWORD_PTR data);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int control, int notification);
 
   void CreateControls();
   void ApplyLayout(int dpi);
+  SIZE FrameSize() const;
 
   void FormCreate();
   void btnfiltClick();

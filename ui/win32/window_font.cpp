@@ -1,54 +1,52 @@
 #include "ui/win32/window_font.h"
 
-#include <array>
 #include <string_view>
+#include <utility>
 
+#include "ui/win32/wide_text.h"
 #include "ui/window_layout.h"
 
 namespace win32 {
 namespace {
 
-constexpr std::array<std::wstring_view, 5> kPreferredFaces = {
-    L"Microsoft YaHei", L"SimSun", L"WenQuanYi Micro Hei", L"Noto Sans CJK SC",
-    L"Droid Sans Fallback"};
 constexpr std::wstring_view kLastResortFace = L"MS Sans Serif";
 
-struct FaceSearch {
-  std::wstring_view wanted;  // empty: any face that has the characters
-  std::wstring found;
-};
-
-int CALLBACK OnFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
-  auto* search = reinterpret_cast<FaceSearch*>(data);
-  const std::wstring_view face = font->lfFaceName;
-  // "@" faces are the same fonts turned for vertical writing.
-  if (face.starts_with(L'@')) return 1;
-  if (!search->wanted.empty() && face != search->wanted) return 1;
-  search->found = face;
-  return 0;
-}
-
-std::wstring FindChineseFace(HDC screen, std::wstring_view wanted) {
+// Asks for the faces with the Chinese characters called `face`, or for all of them when it is
+// empty, and keeps the name of the first one answered. Chinese Windows answers with a face's
+// Chinese name ("微软雅黑" for "Microsoft YaHei"), so the answer is not compared with the
+// question.
+std::wstring FirstChineseFace(HDC screen, std::wstring_view face) {
   LOGFONTW query{};
   query.lfCharSet = GB2312_CHARSET;
-  wanted.copy(query.lfFaceName, LF_FACESIZE - 1);
-  FaceSearch search{wanted, {}};
-  EnumFontFamiliesExW(screen, &query, OnFace, reinterpret_cast<LPARAM>(&search), 0);
-  return search.found;
+  face.copy(query.lfFaceName, LF_FACESIZE - 1);
+  std::wstring answered;
+  EnumFontFamiliesExW(
+      screen, &query,
+      [](const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        // "@" faces are the same fonts turned for vertical writing.
+        if (font->lfFaceName[0] == L'@') return 1;
+        *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&answered), 0);
+  return answered;
 }
 
 }  // namespace
 
 std::wstring ChineseFaceName() {
   HDC screen = GetDC(nullptr);
-  std::wstring face;
-  for (const std::wstring_view wanted : kPreferredFaces) {
-    face = FindChineseFace(screen, wanted);
-    if (!face.empty()) break;
+  std::wstring chosen;
+  for (const std::string_view face : ui::kFontFaces) {
+    // The font is made with the name asked for, which the font mapper knows in every language.
+    if (std::wstring wanted = Widen(face); !FirstChineseFace(screen, wanted).empty()) {
+      chosen = std::move(wanted);
+      break;
+    }
   }
-  if (face.empty()) face = FindChineseFace(screen, {});
+  if (chosen.empty()) chosen = FirstChineseFace(screen, {});
   ReleaseDC(nullptr, screen);
-  return face.empty() ? std::wstring(kLastResortFace) : face;
+  return chosen.empty() ? std::wstring(kLastResortFace) : chosen;
 }
 
 HFONT CreateWindowFont(const std::wstring& face, int dpi) {
@@ -60,7 +58,5 @@ HFONT CreateWindowFont(const std::wstring& face, int dpi) {
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectW(&font);
 }
-
-int Scale(int pixels, int dpi) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); }
 
 }  // namespace win32

@@ -6,15 +6,13 @@
 
 namespace win32 {
 
-// The face the window's texts are drawn in: the first installed face of a short list that has
-// the Chinese (GB2312) characters. Windows links Chinese glyphs into its interface fonts, wine
-// does not, so a face that holds them itself is the one that shows them everywhere.
+// The face the window's texts are drawn in: the first installed face of the window's list,
+// else any face that has the Chinese (GB2312) characters. Windows links Chinese glyphs into its
+// interface fonts, wine does not, so a face that holds them itself is the one that shows them
+// everywhere.
 std::wstring ChineseFaceName();
 
 // The window font at `dpi` dots per inch. The caller owns it (DeleteObject).
 HFONT CreateWindowFont(const std::wstring& face, int dpi);
-
-// A length of the window's 96-dpi layout at `dpi`.
-int Scale(int pixels, int dpi);
 
 }  // namespace win32
