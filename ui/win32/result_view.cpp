@@ -36,7 +36,7 @@ class ResultView {
   void PaintThemedBorder() const;
 
   void BreakLines();
-  void UpdateScrollBar() const;
+  void UpdateScrollBar();
   void ScrollTo(std::int32_t line);
   int CharWidth(wchar_t c, HDC& dc) const;
   int AvailableWidth() const;
@@ -57,6 +57,8 @@ class ResultView {
   int lineHeight_ = 13;
   int margin_ = 2;
   int brokenForWidth_ = -1;
+  std::int32_t barLast_ = -1;  // the scroll bar's range and page as last set
+  std::int32_t barPage_ = -1;
 };
 
 RECT ClientRect(HWND window) {
@@ -304,6 +306,7 @@ std::int32_t ResultView::LineLength(std::int32_t line) const {
 void ResultView::ScrollTo(std::int32_t line) {
   const std::int32_t last = std::max(0, LineCount() - LinesInView());
   const std::int32_t first = std::clamp(line, 0, last);
+  if (first == firstLine_ && LineCount() - 1 == barLast_ && LinesInView() == barPage_) return;
   if (first != firstLine_) {
     firstLine_ = first;
     InvalidateRect(window_, nullptr, FALSE);
@@ -311,17 +314,31 @@ void ResultView::ScrollTo(std::int32_t line) {
   UpdateScrollBar();
 }
 
-void ResultView::UpdateScrollBar() const {
+// Drawing the scroll bar is most of what a scroll costs, so the bar is set whole only when its
+// range or page changes; every list has as many lines as the last, so that is rare. A new
+// position alone leaves the bar enabled or disabled as it is.
+void ResultView::UpdateScrollBar() {
   SCROLLINFO bar{};
   bar.cbSize = sizeof(bar);
+  bar.nPos = firstLine_;
+  const bool enabled = IsWindowEnabled(window_) != FALSE;
+  const std::int32_t last = LineCount() - 1;
+  const std::int32_t page = LinesInView();
+  if (last == barLast_ && page == barPage_) {
+    bar.fMask = SIF_POS;
+    // A disabled bar shows no thumb: its look does not change with the position.
+    SetScrollInfo(window_, SB_VERT, &bar, enabled);
+    return;
+  }
+  barLast_ = last;
+  barPage_ = page;
   bar.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
   bar.nMin = 0;
-  bar.nMax = LineCount() - 1;
-  bar.nPage = static_cast<UINT>(LinesInView());
-  bar.nPos = firstLine_;
-  SetScrollInfo(window_, SB_VERT, &bar, TRUE);
-  // A range to scroll would enable the bar again; the view takes no input, its bar included.
-  if (IsWindowEnabled(window_) == FALSE) EnableScrollBar(window_, SB_VERT, ESB_DISABLE_BOTH);
+  bar.nMax = last;
+  bar.nPage = static_cast<UINT>(page);
+  SetScrollInfo(window_, SB_VERT, &bar, enabled);
+  // A range to scroll enables the bar again; the view takes no input, its bar included.
+  if (!enabled) EnableScrollBar(window_, SB_VERT, ESB_DISABLE_BOTH);
 }
 
 void ResultView::Paint(HDC dc) const {
