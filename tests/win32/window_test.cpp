@@ -57,7 +57,7 @@ HWND OpenBox() {
   HWND box = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
+      [](HWND window, LPARAM found) CALLBACK {
         if (ClassOf(window) != "#32770" || IsWindowVisible(window) == FALSE) return TRUE;
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
@@ -282,7 +282,7 @@ TEST(Win32Window, WritingTheVerdictReentersTheCheckOnce) {
     // The change handler runs once for every change notification of either field.
     int changes = 0;
     const auto countChanges = [](HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR counter) -> LRESULT {
+                                 DWORD_PTR counter) CALLBACK -> LRESULT {
       if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) ++*reinterpret_cast<int*>(counter);
       return DefSubclassProc(field, message, wParam, lParam);
     };
@@ -394,4 +394,12 @@ TEST(Win32Window, ClickingIntoTheDrawFieldEmptiesIt) {
     EXPECT_EQ(window.text("edtcode"), click.draw);
     EXPECT_EQ(window.text("edtdj"), click.verdict);
   }
+}
+
+// Each run of these tests names the code page its locale gives wine: 936 (GBK) under
+// zh_CN.UTF-8, as on the players' Chinese Windows, so that a run in the wrong one shows.
+TEST(Win32Window, RunsInTheCodePageOfItsLocale) {
+  const char* expected = std::getenv("TARVELLO_CODE_PAGE");
+  if (expected == nullptr) GTEST_SKIP() << "TARVELLO_CODE_PAGE is not set";
+  EXPECT_EQ(GetACP(), static_cast<UINT>(std::stoul(expected)));
 }
