@@ -13,8 +13,10 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei
   # sanitizer builds, fuzzing (libFuzzer is in the compiler runtime), symbolized reports
   clang-14 libclang-rt-14-dev llvm-14
-  # the Windows program: cross compiler, wine to run its tests, a display for wine
-  g++-mingw-w64-x86-64-posix wine64 xvfb
+  # the Windows program, 64- and 32-bit: cross compilers, wine to run the tests, a display for
+  # wine, and the Chinese locale the window tests run in too
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine64 wine32:i386
+  xvfb locales
   # static analysis
   clang-tidy-14 cppcheck
   # the install and Debian package checks
@@ -24,16 +26,28 @@ packages=(
 )
 [[ $# -gt 0 ]] && packages=("$@")
 
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing: ${missing[*]}"
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  # wine32:i386 and the like come from the i386 architecture's packages.
+  if [[ " ${missing[*]} " == *":i386 "* ]] &&
+    ! dpkg --print-foreign-architectures | grep -x i386 >/dev/null; then
+    "${sudo[@]}" dpkg --add-architecture i386
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# The window tests run in the locale of the players' Chinese Windows too.
+if [[ " ${packages[*]} " == *" locales "* ]] && ! locale -a | grep -x 'zh_CN\.utf8' >/dev/null; then
+  echo "Making the zh_CN.UTF-8 locale"
+  "${sudo[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Runs a program of the Windows build under wine, in the build's prefix:
+# Runs a program of a Windows build under wine, in the build's prefix, 32-bit programs in the
+# 32-bit one:
 #   wine-run.sh build/windows/app/win32/tarvello.exe [arguments]
+#   wine-run.sh build/windows32/app/win32/tarvello.exe [arguments]
 # On $DISPLAY when it is set, otherwise on a display of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 use_current_display=1
 source scripts/wine-session.sh
+if file -b "$1" | grep -q '^PE32+'; then use_wine windows; else use_wine windows32; fi
 "$wine" "$@"

@@ -2,14 +2,22 @@
 # Builds the installer with CPack and tries it under wine as a user would, silently: installs,
 # starts the program from its Start-menu shortcut, uninstalls with the command the list of
 # installed programs gives, and looks for anything left behind.
-# check-installer.sh <build folder> <version> <the built tarvello.exe>
+# check-installer.sh <build folder> <version> <the built tarvello.exe> <win64 or win32>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
+flavour=$4
 
-wine=/usr/lib/wine/wine64
+# The 32-bit installer on a 32-bit Windows, the 64-bit one on a 64-bit Windows.
+if [[ "$flavour" == win32 ]]; then
+  wine=/usr/lib/wine/wine type='PE32 executable (GUI) Intel 80386'
+  export WINEARCH=win32
+else
+  wine=/usr/lib/wine/wine64 type='PE32+ executable (GUI) x86-64'
+  export WINEARCH=win64
+fi
 wineserver=/usr/lib/wine/wineserver64
 out=$(mktemp -d)
 own_display_pid=
@@ -23,11 +31,12 @@ trap cleanup EXIT
 started=$SECONDS
 
 pack NSIS "$build" "$out/package"
-installer="$out/package/tarvello-$version-win64.exe"
+installer="$out/package/tarvello-$version-$flavour.exe"
 [[ -f "$installer" ]] || fail "no $(basename "$installer"); cpack made: $(ls "$out/package")"
-# wine64 cannot start the 32-bit installers makensis makes by default.
-file -b "$installer" | grep -q '^PE32+ executable (GUI) x86-64' ||
-  fail "the installer is not a 64-bit Windows program: $(file -b "$installer")"
+# makensis makes 32-bit installers unless told otherwise, which a 64-bit Windows without its
+# 32-bit part (as wine64 alone) cannot start.
+file -b "$installer" | grep -q "^$type" ||
+  fail "the installer is not for $flavour: $(file -b "$installer")"
 
 # A fresh wine prefix, rather than the one of the other Windows tests, so that nothing installed
 # before is found; a home folder of its own, which wine links the user's folders to; and a

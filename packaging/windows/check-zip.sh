@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Builds the portable zip with CPack and inspects it:
-# check-zip.sh <build folder> <version> <the built tarvello.exe>
+# check-zip.sh <build folder> <version> <the built tarvello.exe> <win64 or win32>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
+flavour=$4
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 pack ZIP "$build" "$out"
-name="tarvello-$version-win64"
+name="tarvello-$version-$flavour"
 zip="$out/$name.zip"
 [[ -f "$zip" ]] || fail "no $name.zip; cpack made: $(ls "$out")"
 
@@ -27,9 +28,23 @@ unzip -q "$zip" -d "$out"
 cd "$out/$name"
 
 cmp -s tarvello.exe "$program" || fail "tarvello.exe in the zip is not the program built"
+# The program is for the processor the zip is named for, and so is its manifest: Windows
+# refuses to start a program whose manifest names another. Small enough for a slow download.
+if [[ "$flavour" == win32 ]]; then
+  type='PE32 executable (GUI) Intel 80386' processor=x86
+  wine_dlls=/usr/lib/i386-linux-gnu/wine/i386-windows
+else
+  type='PE32+ executable (GUI) x86-64' processor=amd64
+  wine_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+fi
+file -b tarvello.exe | grep -q "^$type" || fail "tarvello.exe is not for $flavour: $(file -b tarvello.exe)"
+manifest=$(grep -ao 'name="Tarvello" version="[0-9.]*" processorArchitecture="[^"]*"' tarvello.exe)
+[[ "$manifest" == *"processorArchitecture=\"$processor\"" ]] ||
+  fail "the manifest does not name processor $processor: $manifest"
+size=$(stat -c %s tarvello.exe)
+((size <= 300 * 1024)) || fail "tarvello.exe takes $size bytes, more than 300 KiB"
 # Portable means no DLL beside the program: all it imports must be Windows's own, which wine
 # has too (a runtime DLL of the compiler, such as libstdc++-6.dll, is not among them).
-wine_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 imports=$(x86_64-w64-mingw32-objdump -p tarvello.exe | sed -n 's/^\tDLL Name: //p')
 [[ -n "$imports" ]] || fail "found no imported DLL in tarvello.exe"
 for dll in $imports; do

@@ -62,7 +62,7 @@ class WindowDriver {
   }
   // The release opens the field's context menu, which the user then dismisses.
   void RightClick(HWND target) {
-    SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
       KillTimer(nullptr, timer);
       EndMenu();
     });

@@ -63,7 +63,7 @@ HWND OpenBox() {
   HWND box = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
+      [](HWND window, LPARAM found) CALLBACK {
         if (ClassOf(window) != "#32770" || IsWindowVisible(window) == FALSE) return TRUE;
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
@@ -341,7 +341,7 @@ TEST(Win32Window, WritingTheVerdictReentersTheCheckOnce) {
     // The change handler runs once for every change notification of either field.
     int changes = 0;
     const auto countChanges = [](HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR counter) -> LRESULT {
+                                 DWORD_PTR counter) CALLBACK -> LRESULT {
       if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) ++*reinterpret_cast<int*>(counter);
       return DefSubclassProc(field, message, wParam, lParam);
     };
@@ -464,7 +464,7 @@ TEST(Win32Window, ListReadsToScreenReadersAsReadOnlyTextNamedByItsLabel) {
   counted = &valueChanges;
   HWINEVENTHOOK hook = SetWinEventHook(
       EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
-      [](HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD, DWORD) {
+      [](HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD, DWORD) CALLBACK {
         if (object == OBJID_CLIENT) ++*counted;
       },
       0, 0, WINEVENT_OUTOFCONTEXT);
@@ -561,7 +561,7 @@ TEST(Win32Window, LabelsFitTheirPlacesInEveryInstalledFaceOfTheList) {
     bool installed = false;
     EnumFontFamiliesExW(
         screen, &query,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) CALLBACK {
           *reinterpret_cast<bool*>(found) = true;
           return 0;
         },
@@ -589,7 +589,7 @@ TEST(Win32Window, RejectionBoxKeepsItsFontThroughADensityChange) {
   static HWND mainWindow = nullptr;
   static DWORD boxFontType = 0;
   mainWindow = window.window();
-  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) {
+  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
     HWND box = OpenBox();
     if (box == nullptr) return;
     KillTimer(nullptr, timer);
@@ -609,7 +609,7 @@ TEST(Win32Window, ProgramThatCannotOpenItsWindowSaysSoAndFails) {
   // Refuses the main window's creation, as a system out of window handles would.
   HHOOK refusal = SetWindowsHookExW(
       WH_CBT,
-      [](int code, WPARAM window, LPARAM detail) -> LRESULT {
+      [](int code, WPARAM window, LPARAM detail) CALLBACK -> LRESULT {
         if (code == HCBT_CREATEWND) {
           const CREATESTRUCTW* created = reinterpret_cast<CBT_CREATEWNDW*>(detail)->lpcs;
           if (created->hwndParent == nullptr && (created->style & WS_THICKFRAME) != 0) return 1;
@@ -618,7 +618,7 @@ TEST(Win32Window, ProgramThatCannotOpenItsWindowSaysSoAndFails) {
       },
       nullptr, GetCurrentThreadId());
   static std::string said;
-  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) {
+  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
     HWND box = OpenBox();
     if (box == nullptr) return;
     KillTimer(nullptr, timer);
@@ -632,4 +632,12 @@ TEST(Win32Window, ProgramThatCannotOpenItsWindowSaysSoAndFails) {
   EXPECT_EQ(win32::RunApplication(SW_SHOWNORMAL), 1);
   UnhookWindowsHookEx(refusal);
   EXPECT_EQ(said, ui::kNoWindowText);
+}
+
+// Each run of these tests names the code page its locale gives wine: 936 (GBK) under
+// zh_CN.UTF-8, as on the players' Chinese Windows, so that a run in the wrong one shows.
+TEST(Win32Window, RunsInTheCodePageOfItsLocale) {
+  const char* expected = std::getenv("TARVELLO_CODE_PAGE");
+  if (expected == nullptr) GTEST_SKIP() << "TARVELLO_CODE_PAGE is not set";
+  EXPECT_EQ(GetACP(), static_cast<UINT>(std::stoul(expected)));
 }

@@ -22,7 +22,7 @@ std::wstring FirstChineseFace(HDC screen, std::wstring_view face) {
   std::wstring answered;
   EnumFontFamiliesExW(
       screen, &query,
-      [](const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+      [](const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) CALLBACK -> int {
         // "@" faces are the same fonts turned for vertical writing.
         if (font->lfFaceName[0] == L'@') return 1;
         *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
