@@ -2,12 +2,13 @@
 # Builds the installer with CPack and tries it under wine as a user would, silently: installs,
 # starts the program from its Start-menu shortcut, uninstalls with the command the list of
 # installed programs gives, and looks for anything left behind.
-# check-installer.sh <build folder> <version> <the built tarvello.exe>
+# check-installer.sh <build folder> <version> <the built tarvello.exe> <commit>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
+commit=$4
 
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
@@ -28,6 +29,8 @@ installer="$out/package/tarvello-$version-win64.exe"
 # wine64 cannot start the 32-bit installers makensis makes by default.
 file -b "$installer" | grep -q '^PE32+ executable (GUI) x86-64' ||
   fail "the installer is not a 64-bit Windows program: $(file -b "$installer")"
+strings -el "$installer" | grep -x "$version (commit $commit)" >/dev/null ||
+  fail "the installer's product version is not '$version (commit $commit)'"
 
 # A fresh wine prefix, rather than the one of the other Windows tests, so that nothing installed
 # before is found; a home folder of its own, which wine links the user's folders to; and a

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the portable zip with CPack and inspects it:
-# check-zip.sh <build folder> <version> <the built tarvello.exe>
+# check-zip.sh <build folder> <version> <the built tarvello.exe> <commit>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
+commit=$4
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 out=$(mktemp -d)
@@ -27,6 +28,9 @@ unzip -q "$zip" -d "$out"
 cd "$out/$name"
 
 cmp -s tarvello.exe "$program" || fail "tarvello.exe in the zip is not the program built"
+# The version resource names the commit, for anyone who wants to rebuild the file.
+strings -el tarvello.exe | grep -x "$version (commit $commit)" >/dev/null ||
+  fail "tarvello.exe's product version is not '$version (commit $commit)'"
 # Portable means no DLL beside the program: all it imports must be Windows's own, which wine
 # has too (a runtime DLL of the compiler, such as libstdc++-6.dll, is not among them).
 wine_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
