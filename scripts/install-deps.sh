@@ -23,6 +23,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian
   # the Windows installer (NSIS), and the checks of it and of the zip (unzip, xwininfo, objdump)
   nsis unzip x11-utils binutils-mingw-w64-x86-64
+  # reproducible release files: zip normalizing, and the check that builds them twice
+  strip-nondeterminism git diffoscope-minimal faketime disorderfs fuse
 )
 [[ $# -gt 0 ]] && packages=("$@")
 

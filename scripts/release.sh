@@ -3,23 +3,40 @@
 # (64-bit and 32-bit), and their SHA256SUMS. Each comes from a fresh build of its own under
 # build/release-*, with the presets' settings, and passes its package checks before it is
 # copied; the other tests are scripts/test.sh's to run.
+#
+# The files are reproducible: the same commit gives the same files, byte for byte, wherever and
+# whenever it is built. Their times are SOURCE_DATE_EPOCH, the commit's time unless given; for
+# sources that are no git checkout, give it and TARVELLO_COMMIT (the commit's full hash).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+if [[ -z "${SOURCE_DATE_EPOCH:-}" ]]; then
+  if [[ "$(git rev-parse --show-toplevel 2>/dev/null)" != "$(pwd -P)" ]]; then
+    echo "These sources are no git checkout: set SOURCE_DATE_EPOCH and TARVELLO_COMMIT." >&2
+    exit 1
+  fi
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+fi
+export SOURCE_DATE_EPOCH
+# Nothing of the build machine's settings in the files: zip times are local times, and the
+# permissions of what the build writes follow the umask.
+export TZ=UTC LC_ALL=C.UTF-8
+umask 022
+commit=(-DTARVELLO_COMMIT="${TARVELLO_COMMIT:-}")
 linux=build/release-linux
 windows=build/release-windows
 windows32=build/release-windows32
 
 # Fresh builds, so that nothing from an earlier build can find its way into a release file.
 rm -rf "$linux" "$windows" "$windows32"
-cmake --preset default -B "$linux" >/dev/null
+cmake --preset default -B "$linux" "${commit[@]}" >/dev/null
 cmake --build "$linux"
 # Only the program: with test programs built, ctest would run each under wine, in the default
 # wine prefix, to list its tests. Nor Google Benchmark's sources, which only the benchmarks need.
-cmake --preset windows -B "$windows" -DTARVELLO_BENCHMARK_SOURCE_DIR= >/dev/null
+cmake --preset windows -B "$windows" -DTARVELLO_BENCHMARK_SOURCE_DIR= "${commit[@]}" >/dev/null
 cmake --build "$windows" --target tarvello
-cmake --preset windows32 -B "$windows32" -DTARVELLO_BENCHMARK_SOURCE_DIR= >/dev/null
+cmake --preset windows32 -B "$windows32" -DTARVELLO_BENCHMARK_SOURCE_DIR= "${commit[@]}" >/dev/null
 cmake --build "$windows32" --target tarvello
 
 ctest --test-dir "$linux" -R '^(install_into_destdir|debian_package)$' --output-on-failure
@@ -36,5 +53,16 @@ cpack --config "$windows32/CPackConfig.cmake" -B "$packages" >/dev/null
 rm -rf dist
 mkdir dist
 cp "$packages"/*.deb "$packages"/*.zip "$packages"/*.exe dist/
-(cd dist && sha256sum -- *.deb *.zip *.exe >SHA256SUMS)
+# Each file's sum, and that of each program in a zip, named by its path in the zip: so a
+# tarvello.exe passed on alone can be checked too.
+(
+  cd dist
+  sha256sum -- *
+  for zip in *.zip; do
+    for program in $(unzip -Z1 "$zip" | grep '\.exe$'); do
+      echo "$(unzip -p "$zip" "$program" | sha256sum | cut -d' ' -f1)  $program"
+    done
+  done
+) >"$packages/SHA256SUMS"
+mv "$packages/SHA256SUMS" dist/
 ls -l dist

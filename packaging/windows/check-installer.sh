@@ -2,13 +2,14 @@
 # Builds the installer with CPack and tries it under wine as a user would, silently: installs,
 # starts the program from its Start-menu shortcut, uninstalls with the command the list of
 # installed programs gives, and looks for anything left behind.
-# check-installer.sh <build folder> <version> <the built tarvello.exe> <win64 or win32>
+# check-installer.sh <build folder> <version> <the built tarvello.exe> <win64 or win32> <commit>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
 flavour=$4
+commit=$5
 
 # The 32-bit installer on a 32-bit Windows, the 64-bit one on a 64-bit Windows.
 if [[ "$flavour" == win32 ]]; then
@@ -37,6 +38,8 @@ installer="$out/package/tarvello-$version-$flavour.exe"
 # 32-bit part (as wine64 alone) cannot start.
 file -b "$installer" | grep -q "^$type" ||
   fail "the installer is not for $flavour: $(file -b "$installer")"
+strings -el "$installer" | grep -x "$version (commit $commit)" >/dev/null ||
+  fail "the installer's product version is not '$version (commit $commit)'"
 
 # A fresh wine prefix, rather than the one of the other Windows tests, so that nothing installed
 # before is found; a home folder of its own, which wine links the user's folders to; and a

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the portable zip with CPack and inspects it:
-# check-zip.sh <build folder> <version> <the built tarvello.exe> <win64 or win32>
+# check-zip.sh <build folder> <version> <the built tarvello.exe> <win64 or win32> <commit>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
 flavour=$4
+commit=$5
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 out=$(mktemp -d)
@@ -43,6 +44,9 @@ manifest=$(grep -ao 'name="Tarvello" version="[0-9.]*" processorArchitecture="[^
   fail "the manifest does not name processor $processor: $manifest"
 size=$(stat -c %s tarvello.exe)
 ((size <= 300 * 1024)) || fail "tarvello.exe takes $size bytes, more than 300 KiB"
+# The version resource names the commit, for anyone who wants to rebuild the file.
+strings -el tarvello.exe | grep -x "$version (commit $commit)" >/dev/null ||
+  fail "tarvello.exe's product version is not '$version (commit $commit)'"
 # Portable means no DLL beside the program: all it imports must be Windows's own, which wine
 # has too (a runtime DLL of the compiler, such as libstdc++-6.dll, is not among them).
 imports=$(x86_64-w64-mingw32-objdump -p tarvello.exe | sed -n 's/^\tDLL Name: //p')
