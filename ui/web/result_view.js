@@ -40,7 +40,12 @@ export class ResultView {
     const style = getComputedStyle(this.view);
     const width =
       this.view.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-    this.copy.style.width = `${width}px`;
+    Object.assign(this.copy.style, {
+      width: `${width}px`,
+      font: style.font,
+      lineHeight: style.lineHeight,
+      letterSpacing: style.letterSpacing,
+    });
     const range = this.copy.ownerDocument.createRange();
     range.setStart(this.copy.firstChild, start);
     range.setEnd(this.copy.firstChild, start + length);
