@@ -21,6 +21,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian
   # the Windows installer (NSIS), and the checks of it and of the zip (unzip, xwininfo, objdump)
   nsis unzip x11-utils binutils-mingw-w64-x86-64
+  # the web page: WebAssembly compiler, node, the browser its tests drive, its icons, its zip
+  emscripten nodejs chromium imagemagick zip
 )
 [[ $# -gt 0 ]] && packages=("$@")
 

@@ -4,6 +4,7 @@ import { Tfrmmain } from './u_main.js';
 import { kApplicationTitle } from './window_layout.js';
 
 document.title = kApplicationTitle;
+document.getElementById('title').textContent = kApplicationTitle;
 const engine = await TarvelloEngine();
 new Tfrmmain(engine, document);
 

@@ -1,47 +1,14 @@
-// The site served from 127.0.0.1 and Debian's Chromium driving it, for the page's tests and
-// benchmark. TARVELLO_SITE names the site's folder, TARVELLO_CASES the window tests' tables.
+// Debian's Chromium driving the site served from 127.0.0.1, for the page's tests and benchmark.
+// TARVELLO_SITE names the site's folder, TARVELLO_CASES the window tests' tables.
 import fs from 'node:fs';
-import http from 'node:http';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
 
-const kRepository = path.resolve(import.meta.dirname, '../..');
-export const kSite = process.env.TARVELLO_SITE ?? path.join(kRepository, 'build/web/site');
+import { kSite } from './server.js';
+
+export { kSite, ServeSite } from './server.js';
 export const cases = JSON.parse(
-  fs.readFileSync(
-    process.env.TARVELLO_CASES ?? path.join(kRepository, 'build/web/tests/web/window_cases.json'),
-    'utf8'));
-
-const kTypes = {
-  '.html': 'text/html; charset=utf-8',
-  '.css': 'text/css; charset=utf-8',
-  '.js': 'text/javascript; charset=utf-8',
-  '.wasm': 'application/wasm',
-  '.png': 'image/png',
-  '.webmanifest': 'application/manifest+json',
-};
-
-// Serves the site's files, and nothing else, on a free port of 127.0.0.1.
-export async function ServeSite() {
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).slice(1);
-    const file = path.join(kSite, name === '' ? 'index.html' : name);
-    if (path.dirname(file) !== kSite || !fs.existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return {
-    url: `http://127.0.0.1:${server.address().port}/`,
-    close: () => {
-      server.closeAllConnections();
-      return new Promise((resolve) => server.close(resolve));
-    },
-  };
-}
+  fs.readFileSync(process.env.TARVELLO_CASES ?? path.join(kSite, '../tests/web/window_cases.json'), 'utf8'));
 
 // Chromium kept off the network, in a fresh profile of Playwright's.
 export function LaunchBrowser() {
