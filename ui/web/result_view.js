@@ -11,11 +11,14 @@ export class ResultView {
     return this.view.value;
   }
 
-  // A new text is shown from its start.
+  // A new text is shown from its start. The copy is laid out when the page is idle, or at the
+  // first hit if that comes sooner, so that the list is painted without waiting for it.
   Show(text) {
     this.view.value = text;
     this.view.scrollTop = 0;
+    this.copy.hidden = true;
     this.copy.textContent = text;
+    requestIdleCallback(() => this.LayOutCopy());
   }
 
   // Selects the range, which a view without the focus does not draw, and scrolls so that the
@@ -35,17 +38,27 @@ export class ResultView {
     }
   }
 
-  // Where the last line of the range lies in the list's text, in pixels from its first line.
-  LineOf(start, length) {
+  // Lays the copy out as the list is now: its width and font may have changed with the screen.
+  LayOutCopy() {
     const style = getComputedStyle(this.view);
     const width =
       this.view.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
     Object.assign(this.copy.style, {
       width: `${width}px`,
       font: style.font,
+      fontKerning: style.fontKerning,
+      fontVariantLigatures: style.fontVariantLigatures,
+      textRendering: style.textRendering,
       lineHeight: style.lineHeight,
       letterSpacing: style.letterSpacing,
     });
+    this.copy.hidden = false;
+    this.copy.getBoundingClientRect();
+  }
+
+  // Where the last line of the range lies in the list's text, in pixels from its first line.
+  LineOf(start, length) {
+    this.LayOutCopy();
     const range = this.copy.ownerDocument.createRange();
     range.setStart(this.copy.firstChild, start);
     range.setEnd(this.copy.firstChild, start + length);
