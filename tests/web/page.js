@@ -11,8 +11,9 @@ export const cases = JSON.parse(
   fs.readFileSync(process.env.TARVELLO_CASES ?? path.join(kSite, '../tests/web/window_cases.json'), 'utf8'));
 
 // Chromium kept off the network, in a fresh profile of Playwright's.
-export function LaunchBrowser() {
+export function LaunchBrowser(options = {}) {
   return chromium.launch({
+    ...options,
     executablePath: '/usr/bin/chromium',
     headless: true,
     chromiumSandbox: false,

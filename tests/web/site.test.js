@@ -99,6 +99,8 @@ test('on a 360 x 740 touch screen the window is one column with every control in
   await page.tap('#edtcode');
   await page.keyboard.type(cases.lastOfFirstRun);
   assert.equal(await Value(page, 'edtdj'), '中');
+  const unseen = await page.$eval('#memcode', (list) => list.scrollHeight - list.clientHeight - list.scrollTop);
+  assert.ok(Math.abs(unseen) <= 1, 'the list scrolled to its last entry');
 
   const layout = await page.evaluate(() => ({
     overflow: document.documentElement.scrollWidth - window.innerWidth,

@@ -283,10 +283,11 @@ test('a hit scrolls the entry into view and draws no selection', async (t) => {
       // Chromium brings a focused text area's caret into sight when it moves, and leaves the
       // view as it is when the caret is in sight already: at the end of the entry, it is.
       const scrollTop = await memcode.evaluate((view, end) => {
+        const hitScroll = view.scrollTop;
         view.disabled = false;
         view.setSelectionRange(end, end);
         view.focus();
-        return view.scrollTop;
+        return hitScroll;
       }, hit.start + hit.number.length);
       await page.keyboard.press('ArrowLeft');
       await page.keyboard.press('ArrowRight');

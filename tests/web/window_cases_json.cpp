@@ -61,42 +61,68 @@ std::string Cases() {
   engine::ResetRunCounter();
   engine::Fill();
   json += "  \"firstRuns\": [";
-  for (int run = 0; run < 3; ++run) json += (run > 0 ? ", " : "") + JsonText(engine::RunFilter().text);
+  for (int run = 0; run < 3; ++run)
+    json += (run > 0 ? ", " : "") + JsonText(engine::RunFilter().text);
   json += "],\n";
-  json += "  \"controls\": " + Table(cases::kControls, [](const cases::Control& c) {
-            return Field("name", JsonText(c.name)) + Field("text", JsonText(c.text)) +
-                   Field("left", Number(c.left)) + Field("top", Number(c.top)) +
-                   Field("width", Number(c.width)) + Field("height", Number(c.height)) +
-                   Field("spokenName", JsonText(c.spokenName));
-          }) + ",\n";
-  json += "  \"acceptedRuns\": " + Table(cases::kAcceptedRuns, [](const cases::FilterRun& r) {
-            return Field("before", Steps(r.before)) + Field("start", JsonText(r.start));
-          }) + ",\n";
-  json += "  \"rejectedRuns\": " + Table(cases::kRejectedRuns, [&](const cases::RejectedRun& r) {
-            return Field("before", Steps(r.before)) +
-                   Field("closedWith", JsonText(kBoxKeys[int(r.closedWith)]));
-          }) + ",\n";
-  json += "  \"keyPresses\": " + Table(cases::kKeyPresses, [&](const cases::KeyPress& p) {
-            return Field("focus", JsonText(p.focus)) + Field("key", JsonText(kKeys[int(p.key)])) +
-                   Field("modifier", JsonText(kModifiers[int(p.modifier)])) +
-                   Field("action", JsonText(kActions[int(p.action)]));
-          }) + ",\n";
-  json += "  \"verdicts\": " + Table(cases::kVerdicts, [](const cases::Verdict& v) {
-            return Field("steps", Steps(v.steps)) + Field("verdict", JsonText(v.verdict));
-          }) + ",\n";
-  json += "  \"reentries\": " + Table(cases::kReentries, [](const cases::Reentry& r) {
-            return Field("before", Steps(r.before)) + Field("typed", JsonText(r.typed)) +
-                   Field("handlerRuns", Number(r.handlerRuns));
-          }) + ",\n";
-  json += "  \"hits\": " + Table(cases::kHits, [](const cases::Hit& h) {
-            return Field("number", JsonText(h.number)) + Field("start", Number(h.start)) +
-                   Field("scrolled", Flag(h.scrolled));
-          }) + ",\n";
-  json += "  \"clicksToClear\": " + Table(cases::kClicksToClear, [&](const cases::ClickToClear& c) {
-            return Field("before", Steps(c.before)) +
-                   Field("gesture", JsonText(kGestures[int(c.gesture)])) +
-                   Field("draw", JsonText(c.draw)) + Field("verdict", JsonText(c.verdict));
-          }) + "\n";
+  json += "  \"controls\": " +
+          Table(cases::kControls,
+                [](const cases::Control& c) {
+                  return Field("name", JsonText(c.name)) + Field("text", JsonText(c.text)) +
+                         Field("left", Number(c.left)) + Field("top", Number(c.top)) +
+                         Field("width", Number(c.width)) + Field("height", Number(c.height)) +
+                         Field("spokenName", JsonText(c.spokenName));
+                }) +
+          ",\n";
+  json += "  \"acceptedRuns\": " +
+          Table(cases::kAcceptedRuns,
+                [](const cases::FilterRun& r) {
+                  return Field("before", Steps(r.before)) + Field("start", JsonText(r.start));
+                }) +
+          ",\n";
+  json += "  \"rejectedRuns\": " +
+          Table(cases::kRejectedRuns,
+                [&](const cases::RejectedRun& r) {
+                  return Field("before", Steps(r.before)) +
+                         Field("closedWith", JsonText(kBoxKeys[int(r.closedWith)]));
+                }) +
+          ",\n";
+  json += "  \"keyPresses\": " +
+          Table(cases::kKeyPresses,
+                [&](const cases::KeyPress& p) {
+                  return Field("focus", JsonText(p.focus)) +
+                         Field("key", JsonText(kKeys[int(p.key)])) +
+                         Field("modifier", JsonText(kModifiers[int(p.modifier)])) +
+                         Field("action", JsonText(kActions[int(p.action)]));
+                }) +
+          ",\n";
+  json += "  \"verdicts\": " +
+          Table(cases::kVerdicts,
+                [](const cases::Verdict& v) {
+                  return Field("steps", Steps(v.steps)) + Field("verdict", JsonText(v.verdict));
+                }) +
+          ",\n";
+  json += "  \"reentries\": " +
+          Table(cases::kReentries,
+                [](const cases::Reentry& r) {
+                  return Field("before", Steps(r.before)) + Field("typed", JsonText(r.typed)) +
+                         Field("handlerRuns", Number(r.handlerRuns));
+                }) +
+          ",\n";
+  json += "  \"hits\": " +
+          Table(cases::kHits,
+                [](const cases::Hit& h) {
+                  return Field("number", JsonText(h.number)) + Field("start", Number(h.start)) +
+                         Field("scrolled", Flag(h.scrolled));
+                }) +
+          ",\n";
+  json += "  \"clicksToClear\": " +
+          Table(cases::kClicksToClear,
+                [&](const cases::ClickToClear& c) {
+                  return Field("before", Steps(c.before)) +
+                         Field("gesture", JsonText(kGestures[int(c.gesture)])) +
+                         Field("draw", JsonText(c.draw)) + Field("verdict", JsonText(c.verdict));
+                }) +
+          "\n";
   return json + "}\n";
 }
 

@@ -34,8 +34,9 @@ std::string Script() {
 
 std::string Places() {
   const auto px = [](int value) { return std::to_string(value) + "px"; };
-  std::string css = "/* Generated from ui/window_layout.h: the window at its places, where the screen is "
-                    "as wide as the window. */\n";
+  std::string css =
+      "/* Generated from ui/window_layout.h: the window at its places, where the screen is "
+      "as wide as the window. */\n";
   const std::string wide = "(min-width: " + px(ui::kOuterWidth) + ")";
   css += "@import url(\"window_wide.css\") " + wide + ";\n";
   css += "@media " + wide + " {\n";

@@ -43,14 +43,14 @@ export class ResultView {
     const style = getComputedStyle(this.view);
     const width =
       this.view.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    // Property by property: the font shorthand reads empty once kerning is set.
     Object.assign(this.copy.style, {
       width: `${width}px`,
-      font: style.font,
-      fontKerning: style.fontKerning,
-      fontVariantLigatures: style.fontVariantLigatures,
-      textRendering: style.textRendering,
+      fontFamily: style.fontFamily,
+      fontSize: style.fontSize,
+      fontStyle: style.fontStyle,
+      fontWeight: style.fontWeight,
       lineHeight: style.lineHeight,
-      letterSpacing: style.letterSpacing,
     });
     this.copy.hidden = false;
     this.copy.getBoundingClientRect();
