@@ -1,5 +1,5 @@
 // The modal box that shows a rejection: titled with the program's name, no icon, one button that
-// Enter and Esc both press. Resolves once the box has closed.
+// Enter and Esc both press. Resolves as the box closes, before anything else can happen.
 import { kApplicationTitle, kConfirmText } from './window_layout.js';
 
 export function ShowRejection(document, message) {
@@ -9,9 +9,16 @@ export function ShowRejection(document, message) {
   const ok = document.getElementById('rejection-ok');
   ok.textContent = kConfirmText;
   return new Promise((resolve) => {
-    // Esc closes the box by itself; Enter presses its focused button.
-    ok.onclick = () => box.close();
-    box.addEventListener('close', () => resolve(), { once: true });
+    const press = () => {
+      box.close();
+      resolve();
+    };
+    // Enter presses the focused button; Esc presses it too, rather than closing the box by itself.
+    ok.onclick = press;
+    box.oncancel = (event) => {
+      event.preventDefault();
+      press();
+    };
     box.showModal();
     ok.focus();
   });
