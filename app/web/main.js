@@ -1,10 +1,7 @@
 // Starts the program: the engine, then the window. Every load of the page is a new start.
 import TarvelloEngine from './tarvello_engine.js';
 import { Tfrmmain } from './u_main.js';
-import { kApplicationTitle } from './window_layout.js';
 
-document.title = kApplicationTitle;
-document.getElementById('title').textContent = kApplicationTitle;
 const engine = await TarvelloEngine();
 new Tfrmmain(engine, document);
 

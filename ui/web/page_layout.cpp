@@ -1,9 +1,12 @@
 // Writes what the page takes from ui/window_layout.h, so that the page never restates it:
-// page_layout <window_layout.js> <window_places.css>.
+// page_layout <window_layout.js> <window_places.css> and, for each further pair <in> <out>, the
+// file <in> with the program's name put in for @APPLICATION_TITLE@.
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "ui/web/json_text.h"
 #include "ui/window_layout.h"
@@ -58,12 +61,27 @@ bool Write(const char* path, const std::string& text) {
   return static_cast<bool>(file);
 }
 
+bool WriteTitled(const char* in, const char* out) {
+  constexpr std::string_view kMark = "@APPLICATION_TITLE@";
+  std::ifstream file(in, std::ios::binary);
+  std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (!file.good() && !file.eof()) return false;
+  for (auto at = text.find(kMark); at != std::string::npos; at = text.find(kMark, at)) {
+    text.replace(at, kMark.size(), ui::kApplicationTitle);
+    at += ui::kApplicationTitle.size();
+  }
+  return Write(out, text);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 3) {
-    std::fputs("usage: page_layout <window_layout.js> <window_places.css>\n", stderr);
+  if (argc < 3 || argc % 2 == 0) {
+    std::fputs("usage: page_layout <window_layout.js> <window_places.css> [<in> <out>]...\n",
+               stderr);
     return 2;
   }
-  return Write(argv[1], Script()) && Write(argv[2], Places()) ? 0 : 1;
+  bool written = Write(argv[1], Script()) && Write(argv[2], Places());
+  for (int i = 3; written && i < argc; i += 2) written = WriteTitled(argv[i], argv[i + 1]);
+  return written ? 0 : 1;
 }
