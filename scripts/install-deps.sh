@@ -25,6 +25,8 @@ packages=(
   nsis unzip x11-utils binutils-mingw-w64-x86-64
   # reproducible release files: zip normalizing, and the check that builds them twice
   strip-nondeterminism git diffoscope-minimal faketime disorderfs fuse
+  # the web page: WebAssembly compiler, node, the browser its tests drive, its icons, its zip
+  emscripten nodejs chromium imagemagick zip
 )
 [[ $# -gt 0 ]] && packages=("$@")
 

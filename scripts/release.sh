@@ -50,6 +50,19 @@ cpack -G DEB --config "$linux/CPackConfig.cmake" -B "$packages" >/dev/null
 cpack --config "$windows/CPackConfig.cmake" -B "$packages" >/dev/null
 cpack --config "$windows32/CPackConfig.cmake" -B "$packages" >/dev/null
 
+# The web page's site, zipped so that two builds of one commit give the same bytes: every file
+# dated SOURCE_DATE_EPOCH, with the same mode, added in sorted order, without extra fields.
+web=build/release-web
+rm -rf "$web"
+export NODE_PATH=/usr/share/nodejs
+cmake --preset web -B "$web" >/dev/null
+cmake --build "$web" --target site
+version=$(sed -n 's/^project(Tarvello VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+chmod 644 "$web"/site/*
+touch -d "@$epoch" "$web"/site/*
+(cd "$web/site" && LC_ALL=C ls | LC_ALL=C sort | TZ=UTC zip -X -q "$packages/tarvello-$version-web.zip" -@)
+
 rm -rf dist
 mkdir dist
 cp "$packages"/*.deb "$packages"/*.zip "$packages"/*.exe dist/

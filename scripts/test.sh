@@ -7,6 +7,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
 bash scripts/windows.sh
+bash scripts/web.sh
 bash scripts/check-reproducible.sh
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh 20

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the web page's site into build/web/site/ and runs its tests in Chromium.
+# "bash scripts/web.sh serve [port]" builds it and serves it on 127.0.0.1 for a person to try.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh emscripten nodejs chromium imagemagick
+# npm comes with some builds of node and in a package of its own with Debian's.
+command -v npm >/dev/null || bash scripts/install-deps.sh npm
+# The tests' own packages, as the lock file pins them.
+if [[ ! -f tests/web/node_modules/.package-lock.json ||
+      tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]]; then
+  npm ci --prefix tests/web --no-audit --no-fund --silent
+fi
+
+cmake --preset web >/dev/null
+cmake --build --preset web
+if [[ ${1:-} == serve ]]; then
+  exec node tests/web/server.js "${2:-8080}"
+fi
+ctest --preset web
