@@ -46,8 +46,25 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     "${sudo[@]}" dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+  # A mirror caught in the middle of a sync answers an index of the wrong size; apt then keeps
+  # the other indexes and reports failure. Ask again a few times.
+  updated=
+  for wait in 15 30 0; do
+    if "${sudo[@]}" apt-get update -qq -o Acquire::Retries=3; then updated=yes && break; fi
+    ((wait > 0)) || break
+    echo "apt-get update failed; trying again in $wait s"
+    sleep "$wait"
+  done
+  release=()
+  if [[ -z "$updated" ]]; then
+    # Most often the missing index is the security suite's for one architecture. Its other
+    # architecture's newer versions then clash with the packages that must have the same version
+    # in both (wine32's libraries), so take the release's own versions.
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    echo "apt-get update kept failing; installing $codename's own versions"
+    release=(-t "$codename")
+  fi
+  "${sudo[@]}" apt-get install -y -qq -o Acquire::Retries=3 "${release[@]}" "${missing[@]}" >/dev/null
 fi
 
 # The window tests run in the locale of the players' Chinese Windows too.
