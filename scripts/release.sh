@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds every release file into dist/: the Debian package, the Windows zips and installers
-# (64-bit and 32-bit), and their SHA256SUMS. Each comes from a fresh build of its own under
-# build/release-*, with the presets' settings, and passes its package checks before it is
-# copied; the other tests are scripts/test.sh's to run.
+# (64-bit and 32-bit), the web page's site as a zip, and their SHA256SUMS. Each comes from a
+# fresh build of its own under build/release-*, with the presets' settings, and passes its
+# package checks before it is copied; the other tests are scripts/test.sh's to run.
 #
 # The files are reproducible: the same commit gives the same files, byte for byte, wherever and
 # whenever it is built. Their times are SOURCE_DATE_EPOCH, the commit's time unless given; for
