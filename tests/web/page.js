@@ -42,6 +42,15 @@ export async function Perform(page, steps) {
   }
 }
 
+// A run on a touch screen, then the run's last entry typed as the draw: a hit at the list's end.
+export async function TapRunThenFindItsLast(page) {
+  await page.tap('#edtcode');
+  await page.keyboard.type('1234');
+  await page.tap('#btnfilt');
+  await page.tap('#edtcode');
+  await page.keyboard.type(cases.lastOfFirstRun);
+}
+
 async function TypeInto(page, field, text, key) {
   if ((await Focused(page)) !== field) {
     await page.focus(`#${field}`);

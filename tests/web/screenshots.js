@@ -3,7 +3,7 @@
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { cases, LaunchBrowser, Perform, ServeSite, Start } from './page.js';
+import { LaunchBrowser, Perform, ServeSite, Start, TapRunThenFindItsLast } from './page.js';
 
 const kDocs = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../docs');
 const site = await ServeSite();
@@ -19,11 +19,7 @@ const phone = await browser.newPage({
   viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true,
 });
 await Start(phone, site.url);
-await phone.tap('#edtcode');
-await phone.keyboard.type('1234');
-await phone.tap('#btnfilt');
-await phone.tap('#edtcode');
-await phone.keyboard.type(cases.lastOfFirstRun);
+await TapRunThenFindItsLast(phone);
 await phone.screenshot({ path: path.join(kDocs, 'screenshot-web-phone.png') });
 
 await browser.close();
