@@ -7,7 +7,7 @@
 # days ahead, and, where FUSE is at hand, lists every folder in shuffled order (disorderfs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh git diffoscope-minimal faketime disorderfs fuse
+bash scripts/install-deps.sh release
 
 root=$PWD/build/reproducible
 shuffled=$root/second-release-run

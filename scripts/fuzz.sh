@@ -5,6 +5,7 @@
 # Fails on the first finding and leaves its input in build/fuzz/findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh build analysis
 seconds=${1:-20}
 targets=(validate_draw_fuzz text_measure_fuzz check_draw_result_fuzz check_draw_fuzz)
 [[ $# -gt 1 ]] && targets=("${@:2}")

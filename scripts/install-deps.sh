@@ -1,74 +1,115 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Tarvello needs, or only the
-# packages named as arguments. Quiet when everything is already there; asks apt only for what
-# is missing.
+# Installs the Debian packages of the named sets, or of every set when none is named:
+#   install-deps.sh [build] [windows] [web] [packaging] [release] [analysis]
+# Quiet when everything is already there; asks apt only for what is missing.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-  # build
-  cmake ninja-build g++ make pkg-config
-  # engine tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # the window, its tests and its Chinese texts
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei
-  # sanitizer builds, fuzzing (libFuzzer is in the compiler runtime), symbolized reports
-  clang-14 libclang-rt-14-dev llvm-14
+declare -A sets=(
+  # the Linux program and its build: compiler, Qt, the Chinese font, and GoogleTest and Google
+  # Benchmark, which configuring the default build needs
+  [build]="cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev
+    libbenchmark-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei"
   # the Windows program, 64- and 32-bit: cross compilers, wine to run the tests, a display for
-  # wine, and the Chinese locale the window tests run in too
-  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine64 wine32:i386
-  xvfb locales
-  # static analysis
-  clang-tidy-14 cppcheck
+  # wine, the Chinese locale the window tests run in too, NSIS for the installer, and the checks
+  # of the zip and installer (unzip, 7z, xwininfo, objdump, file). 32-bit wine is added below
+  # where this machine runs 32-bit programs.
+  [windows]="cmake ninja-build googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils wine64 xvfb locales nsis unzip
+    p7zip-full x11-utils file"
+  # the web page: WebAssembly compiler, node, the browser its tests drive, its icons
+  [web]="cmake ninja-build emscripten nodejs chromium imagemagick"
   # the install and Debian package checks
-  desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian
-  # the Windows installer (NSIS), and the checks of it and of the zip (unzip, xwininfo, objdump)
-  nsis unzip x11-utils binutils-mingw-w64-x86-64
+  [packaging]="desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian"
   # reproducible release files: zip normalizing, and the check that builds them twice
-  strip-nondeterminism git diffoscope-minimal faketime disorderfs fuse
-  # the web page: WebAssembly compiler, node, the browser its tests drive, its icons, its zip
-  emscripten nodejs chromium imagemagick zip
+  [release]="strip-nondeterminism git zip diffoscope-minimal faketime disorderfs fuse"
+  # sanitizer builds, fuzzing (libFuzzer is in the compiler runtime), symbolized reports, and
+  # static analysis
+  [analysis]="clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14 cppcheck"
 )
-[[ $# -gt 0 ]] && packages=("$@")
+names=("$@")
+[[ $# -gt 0 ]] || names=(build windows web packaging release analysis)
+packages=()
+for name in "${names[@]}"; do
+  [[ -n "${sets[$name]:-}" ]] || { echo "install-deps.sh: no set named $name" >&2; exit 2; }
+  read -r -a set_packages <<<"${sets[$name]}"
+  packages+=("${set_packages[@]}")
+done
 
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-missing=()
-for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
-done
+export DEBIAN_FRONTEND=noninteractive
 
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "Installing: ${missing[*]}"
-  # wine32:i386 and the like come from the i386 architecture's packages.
-  if [[ " ${missing[*]} " == *":i386 "* ]] &&
-    ! dpkg --print-foreign-architectures | grep -x i386 >/dev/null; then
-    "${sudo[@]}" dpkg --add-architecture i386
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  # A mirror caught in the middle of a sync answers an index of the wrong size; apt then keeps
-  # the other indexes and reports failure. Ask again a few times.
-  updated=
+updated=
+# apt_update: fetches the package indexes once per run. A mirror caught in the middle of a sync
+# answers an index of the wrong size; apt then keeps the other indexes and reports failure, so
+# ask again a few times.
+apt_update() {
+  [[ -z "$updated" ]] || return 0
+  local wait
   for wait in 15 30 0; do
-    if "${sudo[@]}" apt-get update -qq -o Acquire::Retries=3; then updated=yes && break; fi
+    if "${sudo[@]}" apt-get update -qq -o Acquire::Retries=3; then updated=yes && return 0; fi
     ((wait > 0)) || break
     echo "apt-get update failed; trying again in $wait s"
     sleep "$wait"
   done
-  release=()
-  if [[ -z "$updated" ]]; then
-    # Most often the missing index is the security suite's for one architecture. Its other
-    # architecture's newer versions then clash with the packages that must have the same version
-    # in both (wine32's libraries), so take the release's own versions.
-    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    echo "apt-get update kept failing; installing $codename's own versions"
-    release=(-t "$codename")
-  fi
-  "${sudo[@]}" apt-get install -y -qq -o Acquire::Retries=3 "${release[@]}" "${missing[@]}" >/dev/null
-fi
+  updated=failed
+}
 
-# The window tests run in the locale of the players' Chinese Windows too.
-if [[ " ${packages[*]} " == *" locales "* ]] && ! locale -a | grep -x 'zh_CN\.utf8' >/dev/null; then
-  echo "Making the zh_CN.UTF-8 locale"
-  "${sudo[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+# install <package>...: installs those not installed yet.
+install() {
+  local missing=() p status
+  for p in "$@"; do
+    [[ -n "$p" ]] || continue
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+  done
+  [[ ${#missing[@]} -gt 0 ]] || return 0
+  echo "Installing: ${missing[*]}"
+  apt_update
+  local release=()
+  if [[ "$updated" == failed ]]; then
+    # Most often the index that cannot be had is the i386 one of the security suite. apt still
+    # has every other index, so the security updates of the packages that do not need i386 come
+    # as usual. The packages that exist for both architectures must have the same version in
+    # both (wine32's libraries), and without the i386 index only the release's own versions
+    # match: take those for the i386 packages and what they share with amd64.
+    if [[ " ${missing[*]} " == *":i386 "* ]]; then
+      release=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+      echo "apt-get update kept failing; installing the release's own versions of wine"
+    else
+      echo "apt-get update kept failing; installing from the indexes apt has"
+    fi
+  fi
+  "${sudo[@]}" apt-get install -y -qq -o Acquire::Retries=3 "${release[@]}" "${missing[@]}" \
+    >/dev/null
+}
+
+windows=
+[[ " ${names[*]} " != *" windows "* ]] || windows=yes
+# 64-bit wine goes in with 32-bit wine, where that is installed: they share libraries that must
+# have the same version in both architectures.
+[[ -z "$windows" ]] || packages=("${packages[@]/#wine64/}")
+install "${packages[@]}"
+
+# npm comes with some builds of node and in a package of its own with Debian's.
+if [[ " ${names[*]} " == *" web "* ]] && ! command -v npm >/dev/null; then install npm; fi
+
+if [[ -n "$windows" ]]; then
+  # 32-bit wine only where the kernel runs 32-bit programs: elsewhere the 32-bit Windows
+  # program is built and checked without being run, and nothing of i386 is installed.
+  if bash scripts/runs-32-bit.sh; then
+    if ! dpkg --print-foreign-architectures | grep -x i386 >/dev/null; then
+      "${sudo[@]}" dpkg --add-architecture i386
+      updated=
+    fi
+    install wine64 wine32:i386
+  else
+    install wine64
+  fi
+  # The window tests run in the locale of the players' Chinese Windows too.
+  if ! locale -a | grep -x 'zh_CN\.utf8' >/dev/null; then
+    echo "Making the zh_CN.UTF-8 locale"
+    "${sudo[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+  fi
 fi

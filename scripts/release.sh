@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build windows web packaging release
 if [[ -z "${SOURCE_DATE_EPOCH:-}" ]]; then
   if [[ "$(git rev-parse --show-toplevel 2>/dev/null)" != "$(pwd -P)" ]]; then
     echo "These sources are no git checkout: set SOURCE_DATE_EPOCH and TARVELLO_COMMIT." >&2

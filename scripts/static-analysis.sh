@@ -4,6 +4,7 @@
 # end for cppcheck.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh build analysis
 
 # The sanitizer build's compile commands are Clang's own, which clang-tidy reads best.
 cmake --preset asan >/dev/null

@@ -4,9 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh emscripten nodejs chromium imagemagick
-# npm comes with some builds of node and in a package of its own with Debian's.
-command -v npm >/dev/null || bash scripts/install-deps.sh npm
+bash scripts/install-deps.sh web
 # The tests' own packages, as the lock file pins them.
 if [[ ! -f tests/web/node_modules/.package-lock.json ||
       tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]]; then

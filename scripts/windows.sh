@@ -7,9 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-  googletest wine64 wine32:i386 xvfb locales nsis unzip x11-utils binutils-mingw-w64-x86-64 \
-  binutils-mingw-w64-i686 file
+bash scripts/install-deps.sh windows
 bash scripts/debian-source.sh benchmark build/sources/benchmark
 
 source scripts/wine-session.sh
