@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every release file into dist/: the Debian package, the Windows zips and installers
-# (64-bit and 32-bit), the web page's site as a zip, and their SHA256SUMS. Each comes from a
+# (64-bit and 32-bit), the web page's site as a zip, the sums of the programs in the zips, and
+# the SHA256SUMS of them all. Each comes from a
 # fresh build of its own under build/release-*, with the presets' settings, and passes its
 # package checks before it is copied; the other tests are scripts/test.sh's to run.
 #
@@ -34,9 +35,14 @@ cmake --preset default -B "$linux" "${commit[@]}" >/dev/null
 cmake --build "$linux"
 # Only the program: with test programs built, ctest would run each under wine, in the default
 # wine prefix, to list its tests. Nor Google Benchmark's sources, which only the benchmarks need.
+# Where this machine runs no 32-bit program, the 32-bit installer is checked without running
+# it; that decides nothing in the files.
+runs_32_bit=ON
+bash scripts/runs-32-bit.sh || runs_32_bit=OFF
 cmake --preset windows -B "$windows" -DTARVELLO_BENCHMARK_SOURCE_DIR= "${commit[@]}" >/dev/null
 cmake --build "$windows" --target tarvello
-cmake --preset windows32 -B "$windows32" -DTARVELLO_BENCHMARK_SOURCE_DIR= "${commit[@]}" >/dev/null
+cmake --preset windows32 -B "$windows32" -DTARVELLO_BENCHMARK_SOURCE_DIR= \
+  -DTARVELLO_RUN_TESTS="$runs_32_bit" "${commit[@]}" >/dev/null
 cmake --build "$windows32" --target tarvello
 
 ctest --test-dir "$linux" -R '^(install_into_destdir|debian_package)$' --output-on-failure
@@ -66,16 +72,17 @@ touch -d "@$epoch" "$web"/site/*
 rm -rf dist
 mkdir dist
 cp "$packages"/*.deb "$packages"/*.zip "$packages"/*.exe dist/
-# Each file's sum, and that of each program in a zip, named by its path in the zip: so a
-# tarvello.exe passed on alone can be checked too.
 (
   cd dist
-  sha256sum -- *
+  # The sum of each program in a zip, named by its path there, so that a tarvello.exe passed on
+  # alone can be checked too. A file of its own: SHA256SUMS lists only files published beside
+  # it, so that a plain sha256sum -c SHA256SUMS finds every one.
   for zip in *.zip; do
     for program in $(unzip -Z1 "$zip" | grep '\.exe$'); do
       echo "$(unzip -p "$zip" "$program" | sha256sum | cut -d' ' -f1)  $program"
     done
-  done
-) >"$packages/SHA256SUMS"
+  done >"tarvello-$version-programs.sha256"
+  sha256sum -- * >"$packages/SHA256SUMS"
+)
 mv "$packages/SHA256SUMS" dist/
 ls -l dist

@@ -8,5 +8,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 use_current_display=1
 source scripts/wine-session.sh
-if file -b "$1" | grep -q '^PE32+'; then use_wine windows; else use_wine windows32; fi
+windows_build_of "$1"
+use_wine "$preset"
 "$wine" "$@"

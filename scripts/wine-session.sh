@@ -1,8 +1,9 @@
 # Sourced, from the project's root, by the scripts that run the Windows programs: starts a
 # display of its own, and stops it and the wine servers started when the calling script ends.
-# Then `use_wine windows` or `use_wine windows32` readies the wine prefix of that preset's build
+# Then `use_wine <preset>` (windows or windows32) readies the wine prefix of that preset's build
 # (build/windows: 64-bit Windows, build/windows32: 32-bit Windows) and sets $wine to the loader
 # for its programs.
+source scripts/windows-build.sh
 
 export WINEDEBUG=-all
 # Without Mono and Gecko wine does not offer to download them.
@@ -27,14 +28,8 @@ stop_wine_session() {
 trap stop_wine_session EXIT
 
 use_wine() {
-  export WINEPREFIX="$PWD/build/$1/wineprefix"
-  if [[ "$1" == windows32 ]]; then
-    export WINEARCH=win32
-    wine=/usr/lib/wine/wine
-  else
-    export WINEARCH=win64
-    wine=/usr/lib/wine/wine64
-  fi
+  windows_build preset "$1"
+  export WINEPREFIX="$PWD/build/$preset/wineprefix" WINEARCH=$winearch
   wine_prefixes+=("$WINEPREFIX")
   if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     "$wine" wineboot.exe -i >/dev/null 2>&1

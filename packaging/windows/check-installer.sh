@@ -1,24 +1,24 @@
 #!/usr/bin/env bash
-# Builds the installer with CPack and tries it under wine as a user would, silently: installs,
+# Builds the installer with CPack and checks its file: its processor, version and the files it
+# holds. Then, unless told "files", tries it under wine as a user would, silently: installs,
 # starts the program from its Start-menu shortcut, uninstalls with the command the list of
 # installed programs gives, and looks for anything left behind.
 # check-installer.sh <build folder> <version> <the built tarvello.exe> <win64 or win32> <commit>
+#                    <vendor> <run or files>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
+source "$(dirname "$0")/../../scripts/windows-build.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
 flavour=$4
 commit=$5
+vendor=$6
+mode=$7
 
 # The 32-bit installer on a 32-bit Windows, the 64-bit one on a 64-bit Windows.
-if [[ "$flavour" == win32 ]]; then
-  wine=/usr/lib/wine/wine type='PE32 executable (GUI) Intel 80386'
-  export WINEARCH=win32
-else
-  wine=/usr/lib/wine/wine64 type='PE32+ executable (GUI) x86-64'
-  export WINEARCH=win64
-fi
+windows_build flavour "$flavour"
+export WINEARCH=$winearch
 wineserver=/usr/lib/wine/wineserver64
 out=$(mktemp -d)
 own_display_pid=
@@ -36,10 +36,29 @@ installer="$out/package/tarvello-$version-$flavour.exe"
 [[ -f "$installer" ]] || fail "no $(basename "$installer"); cpack made: $(ls "$out/package")"
 # makensis makes 32-bit installers unless told otherwise, which a 64-bit Windows without its
 # 32-bit part (as wine64 alone) cannot start.
-file -b "$installer" | grep -q "^$type" ||
+[[ "$(file -b "$installer")" == "$file_type"* ]] ||
   fail "the installer is not for $flavour: $(file -b "$installer")"
 strings -el "$installer" | grep -x "$version (commit $commit)" >/dev/null ||
   fail "the installer's product version is not '$version (commit $commit)'"
+
+# The files it installs, as 7-Zip reads them from it, and the uninstaller it writes; NSIS's own
+# plug-ins, unpacked only while it runs, are no part of the installation.
+expected="LICENSE.txt
+NOTICES.txt
+README.txt
+Uninstall.exe
+tarvello.exe"
+packed=$(7z l -slt "$installer" | sed -n 's/^Path = //p' | tail -n +2 | grep -v '^\$PLUGINSDIR' |
+  LC_ALL=C sort)
+[[ "$packed" == "$expected" ]] || fail "the installer holds:"$'\n'"$packed"
+mkdir -p "$out/packed"
+7z e -so "$installer" tarvello.exe >"$out/packed/tarvello.exe" 2>/dev/null
+cmp -s "$out/packed/tarvello.exe" "$program" || fail "the installer's tarvello.exe is not the one built"
+if [[ "$mode" == files ]]; then
+  echo "installer $(basename "$installer") ($(stat -c %s "$installer") bytes): its file checked," \
+    "not run"
+  exit 0
+fi
 
 # A fresh wine prefix, rather than the one of the other Windows tests, so that nothing installed
 # before is found; a home folder of its own, which wine links the user's folders to; and a
@@ -79,11 +98,6 @@ user_files >"$out/before"
 "$wine" "$installer" /S || fail "the silent install ended with status $?"
 "$wineserver" -w
 
-expected="LICENSE.txt
-NOTICES.txt
-README.txt
-Uninstall.exe
-tarvello.exe"
 [[ -d "$install_dir" ]] || fail "nothing installed in $install_dir_win"
 actual=$(cd "$install_dir" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 [[ "$actual" == "$expected" ]] || fail "installed files differ:"$'\n'"$actual"
@@ -100,7 +114,7 @@ expect_value() {
 }
 expect_value DisplayName Tarvello
 expect_value DisplayVersion "$version"
-expect_value Publisher "The Tarvello developers"
+expect_value Publisher "$vendor"
 expect_value DisplayIcon "$install_dir_win\\tarvello.exe,0"
 expect_value InstallLocation "$install_dir_win"
 expect_value UninstallString "\"$install_dir_win\\Uninstall.exe\""

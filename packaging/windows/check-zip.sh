@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the portable zip with CPack and inspects it:
+# Builds the portable zip with CPack and inspects it and the program in it, from their files
+# alone (nothing is run):
 # check-zip.sh <build folder> <version> <the built tarvello.exe> <win64 or win32> <commit>
 set -euo pipefail
 source "$(dirname "$0")/../check-lib.sh"
+source "$(dirname "$0")/../../scripts/windows-build.sh"
 build=$(cd "$1" && pwd)
 version=$2
 program=$(realpath "$3")
@@ -29,30 +31,33 @@ unzip -q "$zip" -d "$out"
 cd "$out/$name"
 
 cmp -s tarvello.exe "$program" || fail "tarvello.exe in the zip is not the program built"
-# The program is for the processor the zip is named for, and so is its manifest: Windows
-# refuses to start a program whose manifest names another. Small enough for a slow download.
-if [[ "$flavour" == win32 ]]; then
-  type='PE32 executable (GUI) Intel 80386' processor=x86
-  wine_dlls=/usr/lib/i386-linux-gnu/wine/i386-windows
-else
-  type='PE32+ executable (GUI) x86-64' processor=amd64
-  wine_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
-fi
-file -b tarvello.exe | grep -q "^$type" || fail "tarvello.exe is not for $flavour: $(file -b tarvello.exe)"
+# A Windows program (GUI) for the processor the zip is named for, and so is its manifest:
+# Windows refuses to start a program whose manifest names another. Small enough for a slow
+# download.
+windows_build flavour "$flavour"
+[[ "$(file -b tarvello.exe)" == "$file_type"* ]] ||
+  fail "tarvello.exe is not for $flavour: $(file -b tarvello.exe)"
 manifest=$(grep -ao 'name="Tarvello" version="[0-9.]*" processorArchitecture="[^"]*"' tarvello.exe)
-[[ "$manifest" == *"processorArchitecture=\"$processor\"" ]] ||
-  fail "the manifest does not name processor $processor: $manifest"
+[[ "$manifest" == *"processorArchitecture=\"$manifest_processor\"" ]] ||
+  fail "the manifest does not name processor $manifest_processor: $manifest"
+# The manifest asks for the themed common controls and says the program scales itself.
+for setting in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
+  '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' \
+  '>PerMonitorV2, PerMonitor</dpiAwareness>'; do
+  grep -qaF "$setting" tarvello.exe || fail "the manifest lacks $setting"
+done
 size=$(stat -c %s tarvello.exe)
 ((size <= 300 * 1024)) || fail "tarvello.exe takes $size bytes, more than 300 KiB"
 # The version resource names the commit, for anyone who wants to rebuild the file.
 strings -el tarvello.exe | grep -x "$version (commit $commit)" >/dev/null ||
   fail "tarvello.exe's product version is not '$version (commit $commit)'"
-# Portable means no DLL beside the program: all it imports must be Windows's own, which wine
-# has too (a runtime DLL of the compiler, such as libstdc++-6.dll, is not among them).
+# Portable means no DLL beside the program: all it imports must be Windows's own (a runtime
+# DLL of the compiler, such as libstdc++-6.dll, is not among them).
 imports=$(x86_64-w64-mingw32-objdump -p tarvello.exe | sed -n 's/^\tDLL Name: //p')
 [[ -n "$imports" ]] || fail "found no imported DLL in tarvello.exe"
+system_dlls=$(grep -v '^#' "$source_dir/packaging/windows/system-dlls.txt")
 for dll in $imports; do
-  [[ -f "$wine_dlls/${dll,,}" ]] || fail "tarvello.exe needs $dll, which is not a Windows DLL"
+  grep -qxF "${dll,,}" <<<"$system_dlls" || fail "tarvello.exe needs $dll, which is not a Windows DLL"
 done
 
 # Windows line endings: every line ends in CR LF, the last one too, and there is no other CR.
