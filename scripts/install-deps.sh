@@ -32,7 +32,8 @@ names=("$@")
 packages=()
 for name in "${names[@]}"; do
   [[ -n "${sets[$name]:-}" ]] || { echo "install-deps.sh: no set named $name" >&2; exit 2; }
-  read -r -a set_packages <<<"${sets[$name]}"
+  # Every word of the set's lines (read stops at the first line unless told to read to the end).
+  read -r -d '' -a set_packages <<<"${sets[$name]}" || true
   packages+=("${set_packages[@]}")
 done
 
