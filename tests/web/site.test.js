@@ -132,7 +132,8 @@ test('the window is painted before any script runs, and nothing moves when the e
       assert.equal(shift, 0);
     });
   }
-  // Without scripts, the page shows what the window shows as it opens, at its places.
+  // Without scripts, the page shows what the window shows as it opens, at its places, with
+  // nothing to press until the engine is there.
   await t.test('without scripts', async (t) => {
     const site = await Serve(t);
     const { page } = await OpenPage(t, { javaScriptEnabled: false });
@@ -153,5 +154,6 @@ test('the window is painted before any script runs, and nothing moves when the e
     assert.deepEqual(seen, cases.controls.map(({ name, text, left, top, width, height }) => ({
       name, text, left, top, width, height,
     })));
+    assert.equal(await page.Evaluate(() => document.querySelectorAll('#frmmain :enabled').length), 0);
   });
 });
