@@ -269,6 +269,7 @@ test("the program's write of a new verdict re-enters the check once", async (t) 
 });
 
 test('a hit scrolls the entry into view and draws no selection', async (t) => {
+  if (page.cannot.revealCaret) t.diagnostic(`not checked: ${page.cannot.revealCaret}`);
   for (const hit of cases.hits) {
     await t.test(hit.row, async () => {
       await StartAfter(['type 1234', 'filter', 'click', `type ${hit.number}`]);
@@ -286,6 +287,7 @@ test('a hit scrolls the entry into view and draws no selection', async (t) => {
       const withSelection = await page.Screenshot('#memcode');
       await page.Evaluate(() => document.getElementById('memcode').setSelectionRange(0, 0));
       assert.ok(withSelection.equals(await page.Screenshot('#memcode')));
+      if (page.cannot.revealCaret) return;
 
       // A browser brings a focused text area's caret into sight when it moves, and leaves the
       // view as it is when the caret is in sight already: at the end of the entry, it is.

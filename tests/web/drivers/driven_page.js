@@ -5,7 +5,8 @@
 //   modifiers, as 'Shift+Enter'), Type(text), Screenshot(selector) (PNG bytes; the whole view
 //   when no selector is given), SetSize(width, height) (of the view), Close();
 // and these are made of them. Evaluate's function runs in the page, so it takes one argument
-// that survives JSON and returns such a value.
+// that survives JSON and returns such a value. A page also holds its script errors, where the
+// client reports them, and what its driver cannot do.
 export class DrivenPage {
   // The steps that this engine's driver cannot take, each with the reason.
   cannot = {};

@@ -13,6 +13,8 @@ const kElement = 'element-6066-11e4-a52e-4f735466cecf';
 
 export async function LaunchWebKit() {
   const display = await StartDisplay();
+  // Nothing is left running when a test stops early.
+  process.once('exit', () => display.process.kill());
   const pages = [];
   let version = '';
   return {
@@ -24,6 +26,7 @@ export async function LaunchWebKit() {
       const server = spawn('WebKitWebDriver', [`--port=${port}`], {
         env: { ...process.env, DISPLAY: display.name }, stdio: 'ignore',
       });
+      process.once('exit', () => server.kill());
       const base = `http://127.0.0.1:${port}`;
       await Until(async () => (await fetch(`${base}/status`).then((r) => r.json(), () => null))?.value?.ready);
       // Full screen, MiniBrowser shows no toolbar, which would keep it wider than a phone.
@@ -55,6 +58,8 @@ class WebKitPage extends DrivenPage {
     ...kOnlyChromium,
     rightClick: 'a right click: WebKitWebDriver releases the right button as the left one, so the ' +
       'page sees a left click, and the right button held from then on',
+    revealCaret: 'the view against the caret: WebKit scrolls a text area 50 pixels when its caret ' +
+      'moves, even with the caret in sight',
   };
 
   constructor(session, server) {
