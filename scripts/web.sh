@@ -19,3 +19,5 @@ if [[ ${1:-} == serve ]]; then
   exec node tests/web/server.js "${2:-8080}"
 fi
 ctest --preset web
+# Lighthouse's performance is a timing: shown here, never asserted.
+cat build/web/lighthouse.txt

@@ -109,6 +109,7 @@ class WebKitPage extends DrivenPage {
     ]);
   }
 
+  // WebKitWebDriver takes a touch, but the page receives it as the mouse's.
   async Tap(selector) {
     const origin = { [kElement]: await this.Find(selector) };
     await this.Pointer('touch', [
