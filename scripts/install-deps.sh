@@ -17,8 +17,11 @@ declare -A sets=(
   [windows]="cmake ninja-build googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils wine64 xvfb locales nsis unzip
     p7zip-full x11-utils file"
-  # the web page: WebAssembly compiler, node, the browser its tests drive, its icons
-  [web]="cmake ninja-build emscripten nodejs chromium imagemagick"
+  # the web page: WebAssembly compiler, node, its icons, and the three browser engines its tests
+  # drive: Chromium, WebKitGTK (its WebDriver and MiniBrowser, on a display of their own) and
+  # Firefox ESR
+  [web]="cmake ninja-build emscripten nodejs imagemagick chromium webkit2gtk-driver xvfb
+    firefox-esr"
   # the install and Debian package checks
   [packaging]="desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian"
   # reproducible release files: zip normalizing, and the check that builds them twice

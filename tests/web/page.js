@@ -1,34 +1,27 @@
-// Debian's Chromium driving the site served from 127.0.0.1, for the page's tests and benchmark.
-// TARVELLO_SITE names the site's folder, TARVELLO_CASES the window tests' tables.
+// The page's site and the steps a user takes in it, for the page's tests and benchmark, in any
+// engine (drivers/). TARVELLO_SITE names the site's folder, TARVELLO_CASES the window tests'
+// tables.
 import fs from 'node:fs';
 import path from 'node:path';
-import { chromium } from 'playwright-core';
 
+import { ChromiumPage, LaunchChromium } from './drivers/chromium.js';
+import { DrivenPage } from './drivers/driven_page.js';
 import { kSite } from './server.js';
 
 export { kSite, ServeSite } from './server.js';
+export { LaunchChromium as LaunchBrowser };
 export const cases = JSON.parse(
   fs.readFileSync(process.env.TARVELLO_CASES ?? path.join(kSite, '../tests/web/window_cases.json'), 'utf8'));
 
-// Chromium kept off the network, in a fresh profile of Playwright's.
-export function LaunchBrowser(options = {}) {
-  return chromium.launch({
-    ...options,
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    chromiumSandbox: false,
-    args: [
-      '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    ],
-  });
+// Each load of the page is a start of the program; it has started once its controls are enabled.
+// The page is a driven one, or Playwright's in Chromium.
+export async function Start(page, url) {
+  const driven = page instanceof DrivenPage ? page : new ChromiumPage(page);
+  await driven.Goto(url);
+  await Started(driven);
 }
 
-// Each load of the page is a start of the program; it has started once its controls are enabled.
-export async function Start(page, url) {
-  await page.goto(url);
-  await page.waitForSelector('#btnfilt:enabled');
-}
+export const Started = (page) => page.WaitFor(() => document.querySelector('#btnfilt:enabled') !== null);
 
 // Steps as a user takes them: "type X" into the draw field, "dj X" into the verdict field,
 // "back" (Backspace in the draw field), "click" (into the draw field), "filter".
@@ -37,30 +30,30 @@ export async function Perform(page, steps) {
     if (step.startsWith('type ')) await TypeInto(page, 'edtcode', step.slice(5));
     if (step.startsWith('dj ')) await TypeInto(page, 'edtdj', step.slice(3));
     if (step === 'back') await TypeInto(page, 'edtcode', '', 'Backspace');
-    if (step === 'click') await page.click('#edtcode');
-    if (step === 'filter') await page.click('#btnfilt');
+    if (step === 'click') await page.Click('#edtcode');
+    if (step === 'filter') await page.Click('#btnfilt');
   }
 }
 
 // A run on a touch screen, then the run's last entry typed as the draw: a hit at the list's end.
 export async function TapRunThenFindItsLast(page) {
-  await page.tap('#edtcode');
-  await page.keyboard.type('1234');
-  await page.tap('#btnfilt');
-  await page.tap('#edtcode');
-  await page.keyboard.type(cases.lastOfFirstRun);
+  await page.Tap('#edtcode');
+  await page.Type('1234');
+  await page.Tap('#btnfilt');
+  await page.Tap('#edtcode');
+  await page.Type(cases.lastOfFirstRun);
 }
 
 async function TypeInto(page, field, text, key) {
   if ((await Focused(page)) !== field) {
-    await page.focus(`#${field}`);
-    await page.keyboard.press('End');
+    await page.Focus(`#${field}`);
+    await page.Press('End');
   }
-  if (text !== '') await page.keyboard.type(text);
-  if (key) await page.keyboard.press(key);
+  if (text !== '') await page.Type(text);
+  if (key) await page.Press(key);
 }
 
-export const Focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
-export const List = (page) => page.$eval('#memcode', (memcode) => memcode.value);
-export const Value = (page, id) => page.$eval(`#${id}`, (control) => control.value);
-export const Caption = (page) => page.$eval('#lbljushu', (label) => label.textContent);
+export const Focused = (page) => page.Evaluate(() => document.activeElement?.id ?? '');
+export const Value = (page, id) => page.Evaluate((i) => document.getElementById(i).value, id);
+export const List = (page) => Value(page, 'memcode');
+export const Caption = (page) => page.Evaluate(() => document.getElementById('lbljushu').textContent);

@@ -3,6 +3,7 @@
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
+import { ChromiumPage } from './drivers/chromium.js';
 import { LaunchBrowser, Perform, ServeSite, Start, TapRunThenFindItsLast } from './page.js';
 
 const kDocs = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../docs');
@@ -10,17 +11,17 @@ const site = await ServeSite();
 // Scroll bars as a person sees them.
 const browser = await LaunchBrowser({ ignoreDefaultArgs: ['--hide-scrollbars'] });
 
-const desktop = await browser.newPage({ viewport: { width: 640, height: 420 } });
+const desktop = new ChromiumPage(await browser.newPage({ viewport: { width: 640, height: 420 } }));
 await Start(desktop, site.url);
 await Perform(desktop, ['type 1234', 'filter', 'click', 'type 1234']);
-await desktop.screenshot({ path: path.join(kDocs, 'screenshot-web.png') });
+await desktop.page.screenshot({ path: path.join(kDocs, 'screenshot-web.png') });
 
-const phone = await browser.newPage({
+const phone = new ChromiumPage(await browser.newPage({
   viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true,
-});
+}));
 await Start(phone, site.url);
 await TapRunThenFindItsLast(phone);
-await phone.screenshot({ path: path.join(kDocs, 'screenshot-web-phone.png') });
+await phone.page.screenshot({ path: path.join(kDocs, 'screenshot-web-phone.png') });
 
 await browser.close();
 await site.close();

@@ -1,9 +1,11 @@
-// Serves the site's files, and nothing else, on 127.0.0.1. Run by itself
-// (node tests/web/server.js [port]) it serves the site until stopped, for a person to try.
+// Serves the site's files, and nothing else, on 127.0.0.1, compressing text with gzip as web
+// hosts do. Run by itself (node tests/web/server.js [port]) it serves the site until stopped, for
+// a person to try.
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import zlib from 'node:zlib';
 
 const kRepository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const kSite = path.resolve(process.env.TARVELLO_SITE ?? path.join(kRepository, 'build/web/site'));
@@ -16,23 +18,37 @@ const kTypes = {
   '.png': 'image/png',
   '.webmanifest': 'application/manifest+json',
 };
+const kCompressed = new Set(['.html', '.css', '.js', '.webmanifest']);
 
-// Port 0 takes a free one.
-export async function ServeSite(port = 0) {
+// Port 0 takes a free one. The cache control is what every response carries; Serve(folder)
+// serves another folder from then on, as a host does after an update.
+export async function ServeSite(port = 0, { cacheControl = 'no-cache' } = {}) {
+  let site = kSite;
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).slice(1);
-    const file = path.join(kSite, name === '' ? 'index.html' : name);
-    if (path.dirname(file) !== kSite || !fs.existsSync(file)) {
+    const file = path.join(site, name === '' ? 'index.html' : name);
+    if (path.dirname(file) !== site || !fs.existsSync(file)) {
       response.writeHead(404).end();
       return;
     }
-    const type = kTypes[path.extname(file)] ?? 'application/octet-stream';
-    response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-cache' });
-    response.end(fs.readFileSync(file));
+    const extension = path.extname(file);
+    const headers = {
+      'Content-Type': kTypes[extension] ?? 'application/octet-stream',
+      'Cache-Control': cacheControl,
+      Vary: 'Accept-Encoding',
+    };
+    let body = fs.readFileSync(file);
+    if (kCompressed.has(extension) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+      body = zlib.gzipSync(body);
+      headers['Content-Encoding'] = 'gzip';
+    }
+    response.writeHead(200, headers);
+    response.end(body);
   });
   await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    Serve: (folder) => (site = path.resolve(folder)),
     close: () => {
       server.closeAllConnections();
       return new Promise((resolve) => server.close(resolve));

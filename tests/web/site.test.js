@@ -1,13 +1,14 @@
-// The site as a whole: its own files only, offline after one visit, a phone's screen, and what
-// axe-core finds.
+// The site as a whole, in Chromium: its own files only, offline after one visit, the window
+// painted before any script, and what axe-core finds.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 
+import { ChromiumPage } from './drivers/chromium.js';
 import {
-  cases, kSite, LaunchBrowser, List, Perform, ServeSite, Start, TapRunThenFindItsLast, Value,
+  cases, kSite, LaunchBrowser, List, Perform, ServeSite, Start, Started, TapRunThenFindItsLast,
 } from './page.js';
 
 const kAxe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -38,12 +39,12 @@ async function OpenPage(t, options = {}) {
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
   page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
-  return { context, page, problems };
+  return { context, page: new ChromiumPage(page), problems };
 }
 
 async function AxeViolations(page) {
-  await page.evaluate(kAxe);
-  const { violations } = await page.evaluate(() => window.axe.run());
+  await page.page.evaluate(kAxe);
+  const { violations } = await page.Evaluate(() => window.axe.run());
   return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`);
 }
 
@@ -57,8 +58,8 @@ test('the site is small, and the page asks for nothing but its own files', async
   context.on('request', (request) => asked.push(request.url()));
   await Start(page, site.url);
   await Perform(page, ['type 1234', 'filter', 'click', 'type 1234']);
-  await page.reload();
-  await page.waitForSelector('#btnfilt:enabled');
+  await page.Reload();
+  await Started(page);
   assert.deepEqual(asked.filter((url) => !url.startsWith(site.url)), []);
   assert.deepEqual(problems, []);
 });
@@ -67,20 +68,20 @@ test('after one visit the page loads and works with the network gone', async (t)
   const site = await Serve(t);
   const { page, problems } = await OpenPage(t);
   await Start(page, site.url);
-  await page.evaluate(async () => {
+  await page.Evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (!navigator.serviceWorker.controller) {
       await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
     }
   });
-  const manifest = await page.evaluate(async () => (await fetch('manifest.webmanifest')).json());
+  const manifest = await page.Evaluate(async () => (await fetch('manifest.webmanifest')).json());
   await site.close();
 
-  await page.reload();
-  await page.waitForSelector('#btnfilt:enabled');
+  await page.Reload();
+  await Started(page);
   await Perform(page, ['type 1234', 'filter']);
   assert.ok((await List(page)) === cases.firstRuns[0]);
-  const icons = await page.evaluate(async (list) => Promise.all(list.map(async ({ src }) => {
+  const icons = await page.Evaluate(async (list) => Promise.all(list.map(async ({ src }) => {
     const image = await createImageBitmap(await (await fetch(src)).blob());
     return `${image.width}x${image.height}`;
   })), manifest.icons);
@@ -89,42 +90,70 @@ test('after one visit the page loads and works with the network gone', async (t)
   assert.deepEqual(problems.filter((p) => !p.includes('sw.js')), []);
 });
 
-test('on a 360 x 740 touch screen the window is one column with every control in view', async (t) => {
-  const site = await Serve(t);
-  const { page, problems } = await OpenPage(t, {
-    viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2,
-  });
-  await Start(page, site.url);
-  await TapRunThenFindItsLast(page);
-  assert.equal(await Value(page, 'edtdj'), '中');
-  const unseen = await page.$eval('#memcode', (list) => list.scrollHeight - list.clientHeight - list.scrollTop);
-  assert.ok(Math.abs(unseen) <= 1, 'the list scrolled to its last entry');
-
-  const layout = await page.evaluate(() => ({
-    overflow: document.documentElement.scrollWidth - window.innerWidth,
-    boxes: Object.fromEntries(
-      ['lbljushu', 'memcode', 'Label1', 'Label2', 'edtcode', 'edtdj', 'btnfilt', 'btncopy', 'btnclose']
-        .map((id) => [id, document.getElementById(id).getBoundingClientRect().toJSON()])),
-  }));
-  assert.equal(layout.overflow, 0);
-  for (const [id, box] of Object.entries(layout.boxes)) {
-    assert.ok(box.left >= 0 && box.right <= 360 && box.top >= 0 && box.bottom <= 740, `${id} in view`);
-    assert.ok(box.width >= 360 - 2 * 8, `${id} fills the width`);
-    if (!/^(lbl|Label)/.test(id)) assert.ok(box.height >= 40, `${id} at least 40 pixels high`);
-  }
-  assert.ok(layout.boxes.memcode.height > 740 / 2, 'the list takes what is left');
-  assert.deepEqual(problems, []);
-  assert.deepEqual(await AxeViolations(page), []);
-});
+// A phone's screen, 360 x 740.
+const kPhone = { viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
 
 test('axe-core finds no accessibility violation in the window or its box', async (t) => {
-  const site = await Serve(t);
-  const { page, problems } = await OpenPage(t);
-  await Start(page, site.url);
-  await Perform(page, ['type 1234', 'filter', 'click', 'type 1234']);
-  assert.deepEqual(problems, []);
-  // axe-core's own styles are what the page's policy refuses from here on.
-  assert.deepEqual(await AxeViolations(page), []);
-  await Perform(page, ['click', 'filter']);
-  assert.deepEqual(await AxeViolations(page), []);
+  const rows = [
+    { row: 'desktop, after a hit, then the box', steps: ['type 1234', 'filter', 'click', 'type 1234'], box: true },
+    { row: 'phone, after a hit at the end of the list', options: kPhone, tapped: true },
+  ];
+  for (const row of rows) {
+    await t.test(row.row, async (t) => {
+      const site = await Serve(t);
+      const { page, problems } = await OpenPage(t, row.options);
+      await Start(page, site.url);
+      if (row.tapped) await TapRunThenFindItsLast(page);
+      await Perform(page, row.steps ?? []);
+      assert.deepEqual(problems, []);
+      // axe-core's own styles are what the page's policy refuses from here on.
+      assert.deepEqual(await AxeViolations(page), []);
+      if (!row.box) return;
+      await Perform(page, ['click', 'filter']);
+      assert.deepEqual(await AxeViolations(page), []);
+    });
+  }
+});
+
+test('the window is painted before any script runs, and nothing moves when the engine arrives', async (t) => {
+  const rows = [{ row: 'desktop' }, { row: 'phone', options: kPhone }];
+  for (const row of rows) {
+    await t.test(row.row, async (t) => {
+      const site = await Serve(t);
+      const { page } = await OpenPage(t, row.options);
+      await Start(page, site.url);
+      await page.Evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
+      const shift = await page.Evaluate(() => new Promise((resolve) => {
+        let sum = 0;
+        new PerformanceObserver((list) => list.getEntries().forEach((entry) => (sum += entry.value)))
+          .observe({ type: 'layout-shift', buffered: true });
+        setTimeout(() => resolve(sum), 200);
+      }));
+      assert.equal(shift, 0);
+    });
+  }
+  // Without scripts, the page shows what the window shows as it opens, at its places, with
+  // nothing to press until the engine is there.
+  await t.test('without scripts', async (t) => {
+    const site = await Serve(t);
+    const { page } = await OpenPage(t, { javaScriptEnabled: false });
+    await page.Goto(site.url);
+    const seen = await page.Evaluate((names) => names.map((name) => {
+      const element = document.getElementById(name);
+      const window = document.getElementById('frmmain');
+      const box = element.getBoundingClientRect();
+      return {
+        name,
+        text: 'value' in element && element.tagName !== 'BUTTON' ? element.value : element.textContent,
+        left: box.left - window.getBoundingClientRect().left - window.clientLeft,
+        top: box.top - window.getBoundingClientRect().top - window.clientTop,
+        width: box.width,
+        height: box.height,
+      };
+    }), cases.controls.map((control) => control.name));
+    assert.deepEqual(seen, cases.controls.map(({ name, text, left, top, width, height }) => ({
+      name, text, left, top, width, height,
+    })));
+    assert.equal(await page.Evaluate(() => document.querySelectorAll('#frmmain :enabled').length), 0);
+  });
 });

@@ -1,12 +1,16 @@
 // Writes what the page takes from ui/window_layout.h, so that the page never restates it:
 // page_layout <window_layout.js> <window_places.css> and, for each further pair <in> <out>, the
-// file <in> with the program's name put in for @APPLICATION_TITLE@.
+// file <in> with the program's name put in for @APPLICATION_TITLE@, the box's button text for
+// @CONFIRM_TEXT@ and each control's first text for @<its name>@. The page's HTML thus holds the
+// window as it opens, and the first paint shows it before any script has run.
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ui/web/json_text.h"
 #include "ui/window_layout.h"
@@ -17,6 +21,19 @@ constexpr std::array kControls = {&ui::kLbljushu, &ui::kMemcode, &ui::kLabel1,
                                   &ui::kLabel2,   &ui::kEdtcode, &ui::kEdtdj,
                                   &ui::kBtnfilt,  &ui::kBtncopy, &ui::kBtnclose};
 
+// The texts go into the HTML and the manifest as they are: none holds a character that either
+// would have to escape.
+constexpr bool Plain(std::string_view text) {
+  return text.find_first_of("&<>\"\\") == std::string_view::npos;
+}
+static_assert(Plain(ui::kApplicationTitle) && Plain(ui::kConfirmText));
+static_assert([] {
+  for (const ui::ControlLayout* control : kControls) {
+    if (!Plain(control->text)) return false;
+  }
+  return true;
+}());
+
 // The page draws no frame: its window is the client area that a classic frame (4-pixel
 // borders and a 19-pixel caption bar) leaves of the outer size, as the Qt window is.
 constexpr int kClientWidth = ui::kOuterWidth - 8;
@@ -24,8 +41,6 @@ constexpr int kClientHeight = ui::kOuterHeight - 27;
 
 std::string Script() {
   std::string js = "// Generated from ui/window_layout.h.\n";
-  js += "export const kApplicationTitle = " + web::JsonText(ui::kApplicationTitle) + ";\n";
-  js += "export const kConfirmText = " + web::JsonText(ui::kConfirmText) + ";\n";
   js += "// Each control's name and what it shows when the window opens.\n";
   js += "export const kControls = [\n";
   for (const ui::ControlLayout* control : kControls) {
@@ -42,7 +57,12 @@ std::string Places() {
       "as wide as the window. */\n";
   const std::string wide = "(min-width: " + px(ui::kOuterWidth) + ")";
   css += "@import url(\"window_wide.css\") " + wide + ";\n";
+  std::string faces;
+  for (const std::string_view face : ui::kFontFaces) faces += web::JsonText(face) + ", ";
+  css += ":root { font-family: " + faces + "sans-serif; }\n";
+  css += "#frmmain, #rejection { font-size: " + px(ui::kPhoneFontPixels) + "; }\n";
   css += "@media " + wide + " {\n";
+  css += "  #frmmain, #rejection { font-size: " + px(ui::kPageFontPixels) + "; }\n";
   css += "  #frmmain { display: block; position: relative; width: " + px(kClientWidth) +
          "; height: " + px(kClientHeight) + "; }\n";
   css += "  #frmmain > * { position: absolute; box-sizing: border-box; margin: 0; }\n";
@@ -61,14 +81,25 @@ bool Write(const char* path, const std::string& text) {
   return static_cast<bool>(file);
 }
 
-bool WriteTitled(const char* in, const char* out) {
-  constexpr std::string_view kMark = "@APPLICATION_TITLE@";
+// Each mark and what it stands for.
+std::vector<std::pair<std::string, std::string_view>> Marks() {
+  std::vector<std::pair<std::string, std::string_view>> marks = {
+      {"@APPLICATION_TITLE@", ui::kApplicationTitle}, {"@CONFIRM_TEXT@", ui::kConfirmText}};
+  for (const ui::ControlLayout* control : kControls) {
+    marks.emplace_back("@" + std::string(control->name) + "@", control->text);
+  }
+  return marks;
+}
+
+bool WriteFilled(const char* in, const char* out) {
   std::ifstream file(in, std::ios::binary);
   std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   if (!file.good() && !file.eof()) return false;
-  for (auto at = text.find(kMark); at != std::string::npos; at = text.find(kMark, at)) {
-    text.replace(at, kMark.size(), ui::kApplicationTitle);
-    at += ui::kApplicationTitle.size();
+  for (const auto& [mark, value] : Marks()) {
+    for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
+      text.replace(at, mark.size(), value);
+      at += value.size();
+    }
   }
   return Write(out, text);
 }
@@ -82,6 +113,6 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   bool written = Write(argv[1], Script()) && Write(argv[2], Places());
-  for (int i = 3; written && i < argc; i += 2) written = WriteTitled(argv[i], argv[i + 1]);
+  for (int i = 3; written && i < argc; i += 2) written = WriteFilled(argv[i], argv[i + 1]);
   return written ? 0 : 1;
 }

@@ -1,13 +1,10 @@
 // The modal box that shows a rejection: titled with the program's name, no icon, one button that
-// Enter and Esc both press. Resolves as the box closes, before anything else can happen.
-import { kApplicationTitle, kConfirmText } from './window_layout.js';
-
+// Enter and Esc both press. Resolves as the box closes, before anything else can happen. Its
+// title and button text are in the page.
 export function ShowRejection(document, message) {
   const box = document.getElementById('rejection');
-  document.getElementById('rejection-title').textContent = kApplicationTitle;
   document.getElementById('rejection-message').textContent = message;
   const ok = document.getElementById('rejection-ok');
-  ok.textContent = kConfirmText;
   return new Promise((resolve) => {
     const press = () => {
       box.close();

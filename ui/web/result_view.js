@@ -1,6 +1,10 @@
 // The list: a disabled text view that the user reads and only the program scrolls. A text area
 // cannot say where a character lies, so a hidden copy of the list, laid out at the same width,
 // tells where an entry's line is.
+
+// Safari has no requestIdleCallback: there the copy waits for a task after the list's paint.
+const WhenIdle = globalThis.requestIdleCallback ?? ((callback) => setTimeout(callback));
+
 export class ResultView {
   constructor(view, copy) {
     this.view = view;
@@ -18,7 +22,7 @@ export class ResultView {
     this.view.scrollTop = 0;
     this.copy.hidden = true;
     this.copy.textContent = text;
-    requestIdleCallback(() => this.LayOutCopy());
+    WhenIdle(() => this.LayOutCopy());
   }
 
   // Selects the range, which a view without the focus does not draw, and scrolls so that the

@@ -1,0 +1,78 @@
+// Chromium through Playwright, over Chromium's own protocol (CDP), which also gives what a
+// screen reader reads and the clipboard's permissions.
+import { chromium } from 'playwright-core';
+
+import { DrivenPage } from './driven_page.js';
+
+// Debian's Chromium kept off the network, in a fresh profile of Playwright's.
+export function LaunchChromium(options = {}) {
+  return chromium.launch({
+    ...options,
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    chromiumSandbox: false,
+    args: [
+      '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    ],
+  });
+}
+
+export async function LaunchChromiumEngine() {
+  const browser = await LaunchChromium();
+  return {
+    version: `Chromium ${browser.version()}`,
+    // A page in a context of its own, which may read and write the clipboard.
+    async NewPage({ width = 1280, height = 720, touch = false } = {}) {
+      const context = await browser.newContext({
+        viewport: { width, height }, isMobile: touch, hasTouch: touch, deviceScaleFactor: touch ? 2 : 1,
+      });
+      await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+      return new ChromiumPage(await context.newPage());
+    },
+    Close: () => browser.close(),
+  };
+}
+
+export class ChromiumPage extends DrivenPage {
+  constructor(page) {
+    super();
+    this.page = page;
+    this.errors = [];
+    page.on('pageerror', (error) => this.errors.push(error.message));
+  }
+
+  Goto(url) { return this.page.goto(url); }
+  Reload() { return this.page.reload(); }
+  Evaluate(fn, arg) { return this.page.evaluate(fn, arg); }
+  Click(selector, button = 'left') { return this.page.click(selector, { button }); }
+  Tap(selector) { return this.page.tap(selector); }
+  Press(key) { return this.page.keyboard.press(key); }
+  Type(text) { return this.page.keyboard.type(text); }
+  SetSize(width, height) { return this.page.setViewportSize({ width, height }); }
+  Close() { return this.page.context().close(); }
+
+  async Drag(selector, x, y) {
+    const box = await this.Box(selector);
+    await this.page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+    await this.page.mouse.down();
+    await this.page.mouse.move(x, y);
+    await this.page.mouse.up();
+  }
+
+  Screenshot(selector) {
+    return selector ? this.page.locator(selector).screenshot() : this.page.screenshot();
+  }
+
+  // What a screen reader calls the control: its name, or for a label the text it reads out.
+  async SpokenName(id) {
+    const cdp = await this.page.context().newCDPSession(this.page);
+    const { root } = await cdp.send('DOM.getDocument');
+    const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector: `#${id}` });
+    const { nodes } = await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: true });
+    await cdp.detach();
+    const [node] = nodes;
+    if (node.name?.value) return node.name.value;
+    return nodes.filter((n) => node.childIds.includes(n.nodeId)).map((n) => n.name?.value ?? '').join('');
+  }
+}
