@@ -64,10 +64,10 @@ void LayOut(HWND box, const Box& content) {
   MoveWindow(ok, (clientWidth - scale(kButtonWidth)) / 2, buttonTop, scale(kButtonWidth),
              scale(kButtonHeight), FALSE);
 
-  RECT frame{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)));
-  CentreOnScreen(box, {frame.right - frame.left, frame.bottom - frame.top});
+  // The frame too at the window's density, as the main window's own.
+  CentreOnScreen(box, FrameAround({clientWidth, clientHeight},
+                                  static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)),
+                                  static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)), dpi));
   SetFocus(ok);
 }
 
@@ -89,12 +89,12 @@ INT_PTR CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void ShowRejection(HWND owner, std::wstring_view message, const std::wstring& face, int dpi) {
-  const Box content{std::wstring(message), CreateWindowFont(face, dpi), dpi};
+  const OwnedFont font = CreateWindowFont(face, dpi);
+  const Box content{std::wstring(message), font.get(), dpi};
   EmptyTemplate dialog{};
   dialog.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &dialog.dialog, owner, BoxProc,
                           reinterpret_cast<LPARAM>(&content));
-  DeleteObject(content.font);
 }
 
 }  // namespace win32

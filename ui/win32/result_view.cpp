@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "ui/win32/list_accessible.h"
+#include "ui/win32/owned_handle.h"
+#include "ui/win32/window_class.h"
 
 namespace win32 {
 namespace {
@@ -18,12 +20,12 @@ namespace {
 class ResultView {
  public:
   explicit ResultView(HWND window) : window_(window) {}
-  ~ResultView() {
-    if (theme_ != nullptr) CloseThemeData(theme_);
-  }
-  ResultView(const ResultView&) = delete;
-  ResultView& operator=(const ResultView&) = delete;
 
+  // Each view is made for its window, and goes with it.
+  static ResultView* Attach(HWND window, const CREATESTRUCTW& /*create*/) {
+    return new ResultView(window);
+  }
+  static void Detach(ResultView* view) { delete view; }
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -46,7 +48,7 @@ class ResultView {
   std::int32_t LineLength(std::int32_t line) const;
 
   HWND window_;
-  HTHEME theme_ = nullptr;  // none without visual styles, or in high contrast
+  OwnedTheme theme_;  // none without visual styles, or in high contrast
   std::wstring text_;
   std::vector<std::int32_t> lineStarts_{0};
   std::int32_t anchor_ = 0;
@@ -158,10 +160,7 @@ void ResultView::SetText(const wchar_t* text) {
   NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void ResultView::OpenTheme() {
-  if (theme_ != nullptr) CloseThemeData(theme_);
-  theme_ = OpenThemeData(window_, L"Edit");
-}
+void ResultView::OpenTheme() { theme_.reset(OpenThemeData(window_, L"Edit")); }
 
 void ResultView::PaintThemedBorder() const {
   RECT frame{};
@@ -175,13 +174,13 @@ void ResultView::PaintThemedBorder() const {
   const bool enabled = IsWindowEnabled(window_) != FALSE;
   int part = EP_EDITBORDER_VSCROLL;
   int state = enabled ? EPSV_NORMAL : EPSV_DISABLED;
-  if (IsThemePartDefined(theme_, part, 0) == FALSE) {
+  if (IsThemePartDefined(theme_.get(), part, 0) == FALSE) {
     part = EP_EDITTEXT;
     state = enabled ? ETS_NORMAL : ETS_DISABLED;
   }
   HDC dc = GetWindowDC(window_);
   ExcludeClipRect(dc, edgeX, edgeY, whole.right - edgeX, whole.bottom - edgeY);
-  DrawThemeBackground(theme_, dc, part, state, &whole, nullptr);
+  DrawThemeBackground(theme_.get(), dc, part, state, &whole, nullptr);
   ReleaseDC(window_, dc);
 }
 
@@ -364,32 +363,10 @@ void ResultView::Paint(HDC dc) const {
   SelectObject(dc, previousFont);
 }
 
-LRESULT CALLBACK ResultViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* view = reinterpret_cast<ResultView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    view = new ResultView(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-  }
-  if (view == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    delete view;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return view->OnMessage(message, wParam, lParam);
-}
-
 }  // namespace
 
 void RegisterResultView(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = ResultViewProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kResultViewClass;
-  // Registering twice fails harmlessly; the class stays as first registered.
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance, {kResultViewClass, ObjectWindowProc<ResultView>});
 }
 
 }  // namespace win32

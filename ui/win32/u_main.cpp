@@ -36,18 +36,6 @@ HWND MakeControl(HWND window, const wchar_t* windowClass, const ui::ControlLayou
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
-}
-
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 // Where the controls lie at 96 dots per inch: the top left of the client area.
@@ -59,7 +47,9 @@ Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterWindowClass(instance, WindowProc);
+  win32::RegisterWindowClass(instance, {kWindowClass, win32::ObjectWindowProc<Tfrmmain>,
+                                        LoadIconW(instance, MAKEINTRESOURCEW(kIconResource)),
+                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
   win32::RegisterResultView(instance);
 
   const std::wstring title = win32::Widen(ui::kApplicationTitle);
@@ -71,7 +61,6 @@ Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()) {
 
 Tfrmmain::~Tfrmmain() {
   if (frmmain != nullptr) DestroyWindow(frmmain);
-  if (font != nullptr) DeleteObject(font);
 }
 
 void Tfrmmain::Show(int showCommand) {
@@ -107,16 +96,13 @@ bool Tfrmmain::PreTranslateMessage(const MSG& message) {
   return true;
 }
 
-LRESULT CALLBACK Tfrmmain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Tfrmmain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->frmmain = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Tfrmmain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->OnMessage(message, wParam, lParam);
+Tfrmmain* Tfrmmain::Attach(HWND window, const CREATESTRUCTW& create) {
+  auto* self = static_cast<Tfrmmain*>(create.lpCreateParams);
+  self->frmmain = window;
+  return self;
 }
+
+void Tfrmmain::Detach(Tfrmmain* self) { self->frmmain = nullptr; }
 
 LRESULT Tfrmmain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -155,8 +141,6 @@ LRESULT Tfrmmain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      return DefWindowProcW(std::exchange(frmmain, nullptr), message, wParam, lParam);
     default:
       return DefWindowProcW(frmmain, message, wParam, lParam);
   }
@@ -208,7 +192,8 @@ void Tfrmmain::CreateControls() {
 
 void Tfrmmain::ApplyLayout(int newDpi) {
   dpi = newDpi;
-  HFONT previousFont = std::exchange(font, win32::CreateWindowFont(fontFace, dpi));
+  // The controls let go of the previous font before it is deleted, at the end.
+  const win32::OwnedFont previousFont = std::exchange(font, win32::CreateWindowFont(fontFace, dpi));
   const std::array<std::pair<HWND, const ui::ControlLayout*>, 9> controls{{
       {lbljushu, &ui::kLbljushu},
       {memcode, &ui::kMemcode},
@@ -221,12 +206,11 @@ void Tfrmmain::ApplyLayout(int newDpi) {
       {btnclose, &ui::kBtnclose},
   }};
   for (const auto& [control, layout] : controls) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     const ui::Place& place = layout->place;
     MoveWindow(control, win32::Scale(place.left, dpi), win32::Scale(place.top, dpi),
                win32::Scale(place.width, dpi), win32::Scale(place.height, dpi), TRUE);
   }
-  if (previousFont != nullptr) DeleteObject(previousFont);
 }
 
 // The outer size where the program sets it, or more where a taller caption or wider borders
