@@ -15,6 +15,7 @@
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/rejection_box.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/result_view.h"
 #include "ui/win32/screen_centre.h"
 #include "ui/win32/wide_text.h"
@@ -24,7 +25,6 @@
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TarvelloMainWindow";
-constexpr int kIconResource = 1;
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
@@ -48,7 +48,7 @@ Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   win32::RegisterWindowClass(instance, {kWindowClass, win32::ObjectWindowProc<Tfrmmain>,
-                                        LoadIconW(instance, MAKEINTRESOURCEW(kIconResource)),
+                                        LoadIconW(instance, MAKEINTRESOURCEW(IDI_TARVELLO)),
                                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
   win32::RegisterResultView(instance);
 
