@@ -1,7 +1,7 @@
 #pragma once
 
-// The main window as both front ends show it: its title, its controls' names, texts and places
-// in pixels at 96 dots per inch, and the few words it writes. Texts are UTF-8.
+// The main window as each of the three front ends shows it: its title, its controls' names,
+// texts and places in pixels at 96 dots per inch, and the few words it writes. Texts are UTF-8.
 
 #include <array>
 #include <string_view>
