@@ -69,8 +69,7 @@ void WindowSoakTest::cleanup() { window_.Close(); }
 void WindowSoakTest::pressFilterExpectingRejection() {
   bool shown = false;
   WindowDriver::AnswerNextBox(this, Qt::Key_Return, [&shown](const QMessageBox& box) {
-    shown = box.text() ==
-            QString::fromUtf8(engine::kRejectionMessage.data(), engine::kRejectionMessage.size());
+    shown = box.text() == Text(engine::kRejectionMessage);
   });
   window_.pressFilter();
   QVERIFY(shown);

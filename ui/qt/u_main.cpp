@@ -19,6 +19,7 @@
 #include "ui/qt/enter_key.h"
 #include "ui/qt/rejection_box.h"
 #include "ui/qt/screen_centre.h"
+#include "ui/qt/utf8_text.h"
 #include "ui/verdict_text.h"
 #include "ui/window_layout.h"
 
@@ -27,10 +28,6 @@ namespace {
 // A window manager owns the frame, so the window is sized by what a classic Windows frame
 // (4-pixel borders, 19-pixel caption) leaves of the outer size.
 constexpr QSize kClientSize(ui::kOuterWidth - 8, ui::kOuterHeight - 27);
-
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 template <typename Control>
 Control* Place(Control* control, const ui::ControlLayout& layout) {
@@ -81,8 +78,6 @@ void LayOutListQuickly(QPlainTextEdit* view) {
   font.setStyleStrategy(QFont::PreferNoShaping);
   view->setFont(font);
 }
-
-std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 void ShowBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 
@@ -159,15 +154,15 @@ void Tfrmmain::FormCreate() {
 
 void Tfrmmain::btnfiltClick() {
   if (const auto rejection = engine::ValidateDraw(Utf8(edtcode->text()))) {
-    ShowRejection(this, QString::fromStdString(*rejection));
+    ShowRejection(this, Text(*rejection));
     edtcode->setText(QString());
     edtcode->setFocus();
     return;
   }
   ShowBusyCursor();
   const engine::FilterResult result = engine::RunFilter();
-  memcode->setPlainText(QString::fromStdString(result.text));
-  lbljushu->setText(QString::fromStdString(result.caption));
+  memcode->setPlainText(Text(result.text));
+  lbljushu->setText(Text(result.caption));
   ShowDefaultCursor();
 }
 
