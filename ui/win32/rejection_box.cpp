@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/win32/dpi.h"
+#include "ui/win32/font_context.h"
 #include "ui/win32/screen_centre.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/window_font.h"
@@ -32,6 +33,14 @@ struct alignas(DWORD) EmptyTemplate {
   std::array<WORD, 3> noMenuClassOrTitle;
 };
 
+RECT MeasureLine(HWND window, HFONT font, const std::wstring& line) {
+  RECT measured{0, 0, 0, 0};
+  FontContext measure(window, font);
+  DrawTextW(measure.Get(), line.c_str(), static_cast<int>(line.size()), &measured,
+            DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+  return measured;
+}
+
 void LayOut(HWND box, const Box& content) {
   const int dpi = content.dpi;
   const auto scale = [dpi](int pixels) { return Scale(pixels, dpi); };
@@ -47,14 +56,7 @@ void LayOut(HWND box, const Box& content) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(content.font), FALSE);
   }
 
-  RECT measured{0, 0, 0, 0};
-  HDC dc = GetDC(box);
-  HGDIOBJ previous = SelectObject(dc, content.font);
-  DrawTextW(dc, content.message.c_str(), static_cast<int>(content.message.size()), &measured,
-            DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
-  SelectObject(dc, previous);
-  ReleaseDC(box, dc);
-
+  const RECT measured = MeasureLine(box, content.font, content.message);
   const int textWidth = std::max(static_cast<int>(measured.right), scale(kMinimumTextWidth));
   const int textHeight = static_cast<int>(measured.bottom);
   const int clientWidth = textWidth + 2 * scale(kMargin);

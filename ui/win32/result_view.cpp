@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/font_context.h"
 #include "ui/win32/list_accessible.h"
 #include "ui/win32/owned_handle.h"
 #include "ui/win32/window_class.h"
@@ -40,7 +41,8 @@ class ResultView {
   void BreakLines();
   void UpdateScrollBar();
   void ScrollTo(std::int32_t line);
-  int CharWidth(wchar_t c, HDC& dc) const;
+  int CharWidth(wchar_t c, FontContext& measure) const;
+  HGDIOBJ DrawnFont() const;
   int AvailableWidth() const;
   std::int32_t LinesInView() const;
   std::int32_t LineCount() const { return static_cast<std::int32_t>(lineStarts_.size()); }
@@ -186,13 +188,13 @@ void ResultView::PaintThemedBorder() const {
 
 void ResultView::SetFont(HFONT font) {
   font_ = font;
-  HDC dc = GetDC(window_);
-  HGDIOBJ previous = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
-  GetCharWidth32W(dc, 0, static_cast<UINT>(asciiWidths_.size() - 1), asciiWidths_.data());
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, previous);
-  ReleaseDC(window_, dc);
+  {
+    FontContext measure(window_, DrawnFont());
+    GetCharWidth32W(measure.Get(), 0, static_cast<UINT>(asciiWidths_.size() - 1),
+                    asciiWidths_.data());
+    GetTextMetricsW(measure.Get(), &metrics);
+  }
   lineHeight_ = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
   margin_ = std::max(1, static_cast<int>(metrics.tmAveCharWidth) / 3);
   brokenForWidth_ = -1;
@@ -223,14 +225,14 @@ void ResultView::ScrollCaretIntoView() {
   }
 }
 
-int ResultView::CharWidth(wchar_t c, HDC& dc) const {
+HGDIOBJ ResultView::DrawnFont() const {
+  return font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT);
+}
+
+int ResultView::CharWidth(wchar_t c, FontContext& measure) const {
   if (c < asciiWidths_.size()) return asciiWidths_[c];
-  if (dc == nullptr) {
-    dc = GetDC(window_);
-    SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
-  }
   SIZE size{};
-  GetTextExtentPoint32W(dc, &c, 1, &size);
+  GetTextExtentPoint32W(measure.Get(), &c, 1, &size);
   return static_cast<int>(size.cx);
 }
 
@@ -246,7 +248,8 @@ void ResultView::BreakLines() {
   if (available == brokenForWidth_) return;
   brokenForWidth_ = available;
   lineStarts_.assign(1, 0);
-  HDC dc = nullptr;
+  // Borrowed only for a character beyond ASCII, whose width the view does not keep.
+  FontContext measure(window_, DrawnFont());
   const auto length = static_cast<std::int32_t>(text_.size());
   std::int32_t lineStart = 0;
   std::int32_t afterSpace = -1;
@@ -261,7 +264,7 @@ void ResultView::BreakLines() {
       continue;
     }
     if (c == L'\r') continue;
-    const int charWidth = CharWidth(c, dc);
+    const int charWidth = CharWidth(c, measure);
     if (c == L' ') {
       width += charWidth;
       afterSpace = i + 1;
@@ -273,12 +276,11 @@ void ResultView::BreakLines() {
       afterSpace = -1;
       width = 0;
       for (std::int32_t j = lineStart; j < i; ++j) {
-        width += CharWidth(text_[static_cast<std::size_t>(j)], dc);
+        width += CharWidth(text_[static_cast<std::size_t>(j)], measure);
       }
     }
     width += charWidth;
   }
-  if (dc != nullptr) ReleaseDC(window_, dc);
 }
 
 std::int32_t ResultView::LinesInView() const {
@@ -343,7 +345,7 @@ void ResultView::UpdateScrollBar() {
 void ResultView::Paint(HDC dc) const {
   const RECT client = ClientRect(window_);
   const bool enabled = IsWindowEnabled(window_) != FALSE;
-  HGDIOBJ previousFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
+  HGDIOBJ previousFont = SelectObject(dc, DrawnFont());
   SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   SetBkColor(dc, GetSysColor(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
 
