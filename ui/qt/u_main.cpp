@@ -147,11 +147,16 @@ void Tfrmmain::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) CentreOnScreen(this);
 }
 
+// The handlers, each the user's action it answers; why they make these calls in this order is
+// told once for every front end, in ui/window_layout.h.
+
+// The window is made.
 void Tfrmmain::FormCreate() {
   engine::ResetRunCounter();
   engine::Fill();
 }
 
+// The user presses Filter (过滤).
 void Tfrmmain::btnfiltClick() {
   if (const auto rejection = engine::ValidateDraw(Utf8(edtcode->text()))) {
     ShowRejection(this, Text(*rejection));
@@ -166,17 +171,17 @@ void Tfrmmain::btnfiltClick() {
   ShowDefaultCursor();
 }
 
+// The user presses Copy (复制).
 void Tfrmmain::btncopyClick() {
-  // Copying nothing would wipe what another program put on the clipboard.
   const QString list = memcode->toPlainText();
   if (!list.isEmpty()) QGuiApplication::clipboard()->setText(list);
 }
 
+// The user presses Exit (退出).
 void Tfrmmain::btncloseClick() { close(); }
 
+// The user, or the handler itself, changes the text of edtcode or edtdj.
 void Tfrmmain::edtcodeChange() {
-  // Writing the verdict changes edtdj, which calls this once more; that inner call writes the
-  // same verdict, which changes nothing, and the chain ends.
   const engine::DrawVerdict verdict =
       engine::CheckDraw(Utf8(memcode->toPlainText()), Utf8(edtcode->text()));
   const auto text = ui::VerdictText(verdict.kind);
@@ -185,6 +190,7 @@ void Tfrmmain::edtcodeChange() {
   if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
 }
 
+// The user clicks in edtcode.
 void Tfrmmain::edtcodeClick() { edtcode->setText(QString()); }
 
 void Tfrmmain::SelectInResult(int start, int length) {

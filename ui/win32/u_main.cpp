@@ -28,6 +28,10 @@ constexpr wchar_t kWindowClass[] = L"TarvelloMainWindow";
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
+// SetCursor shows the cursor at once, not at the next mouse move.
+void ShowBusyCursor() { SetCursor(LoadCursorW(nullptr, IDC_WAIT)); }
+void ShowDefaultCursor() { SetCursor(LoadCursorW(nullptr, IDC_ARROW)); }
+
 HWND MakeControl(HWND window, const wchar_t* windowClass, const ui::ControlLayout& layout,
                  ControlId id, DWORD style, DWORD extendedStyle = 0) {
   const std::wstring text = win32::Widen(layout.text);
@@ -253,11 +257,16 @@ LRESULT CALLBACK Tfrmmain::EdtcodeProc(HWND edit, UINT message, WPARAM wParam, L
   return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+// The handlers, each the user's action it answers; why they make these calls in this order is
+// told once for every front end, in ui/window_layout.h.
+
+// The window is made.
 void Tfrmmain::FormCreate() {
   engine::ResetRunCounter();
   engine::Fill();
 }
 
+// The user presses Filter (过滤).
 void Tfrmmain::btnfiltClick() {
   if (const auto rejection = engine::ValidateDraw(win32::Narrow(win32::WindowText(edtcode)))) {
     win32::ShowRejection(frmmain, win32::Widen(*rejection), fontFace, dpi);
@@ -265,27 +274,26 @@ void Tfrmmain::btnfiltClick() {
     SetFocus(edtcode);
     return;
   }
-  // SetCursor shows the cursor at once, before the run blocks the window.
-  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  ShowBusyCursor();
   const engine::FilterResult result = engine::RunFilter();
   win32::SetTextIfDifferent(memcode, win32::Widen(result.text));
   win32::SetTextIfDifferent(lbljushu, win32::Widen(result.caption));
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  ShowDefaultCursor();
 }
 
+// The user presses Copy (复制).
 void Tfrmmain::btncopyClick() {
-  // Copying nothing would wipe what another program put on the clipboard.
   const std::wstring list = win32::WindowText(memcode);
   if (list.empty()) return;
   // The list did not reach the clipboard: the user should not paste the old content unaware.
   if (!win32::CopyToClipboard(frmmain, list)) MessageBeep(MB_ICONWARNING);
 }
 
+// The user presses Exit (退出).
 void Tfrmmain::btncloseClick() { SendMessageW(frmmain, WM_CLOSE, 0, 0); }
 
+// The user, or the handler itself, changes the text of edtcode or edtdj.
 void Tfrmmain::edtcodeChange() {
-  // Writing the verdict changes edtdj, which calls this once more; that inner call writes the
-  // same verdict, which changes nothing, and the chain ends.
   const engine::DrawVerdict verdict = engine::CheckDraw(win32::Narrow(win32::WindowText(memcode)),
                                                         win32::Narrow(win32::WindowText(edtcode)));
   const auto text = ui::VerdictText(verdict.kind);
@@ -294,6 +302,7 @@ void Tfrmmain::edtcodeChange() {
   if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
 }
 
+// The user clicks in edtcode.
 void Tfrmmain::edtcodeClick() { win32::SetTextIfDifferent(edtcode, L""); }
 
 void Tfrmmain::SelectInResult(int start, int length) {
