@@ -113,7 +113,7 @@ void WindowSoakTest::manyFilterPresses() {
 
   // The list is exactly the last run's, and the draw check still finds its entries.
   engine::SetRunCounter(engine::RunCounter() - engine::kPermutationsPerRun);
-  QCOMPARE(window_.list(), QString::fromStdString(engine::RunFilter().text));
+  QCOMPARE(window_.list(), Text(engine::RunFilter().text));
   edtcode->clear();
   QTest::keyClicks(edtcode, QStringLiteral("0000"));
   QCOMPARE(edtdj->text(), QStringLiteral("中"));
