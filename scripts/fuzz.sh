@@ -7,11 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh build analysis
 seconds=${1:-20}
-targets=(validate_draw_fuzz text_measure_fuzz check_draw_result_fuzz check_draw_fuzz)
-[[ $# -gt 1 ]] && targets=("${@:2}")
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2
+# Every target the build lists (fuzz/CMakeLists.txt), unless some are named.
+mapfile -t targets <build/fuzz/fuzz/targets.txt
+[[ $# -gt 1 ]] && targets=("${@:2}")
 
 mkdir -p build/fuzz/findings
 for target in "${targets[@]}"; do

@@ -1,7 +1,7 @@
 #pragma once
 
-// The main window as both front ends show it: its title, its controls' names, texts and places
-// in pixels at 96 dots per inch, and the few words it writes. Texts are UTF-8.
+// The main window as each of the three front ends shows it: its title, its controls' names,
+// texts and places in pixels at 96 dots per inch, and the few words it writes. Texts are UTF-8.
 
 #include <array>
 #include <string_view>
@@ -51,6 +51,27 @@ inline constexpr ControlLayout kEdtdj{"edtdj", "", {384, 208, 73, 21}};
 inline constexpr ControlLayout kBtnfilt{"btnfilt", "过滤", {296, 240, 75, 25}};
 inline constexpr ControlLayout kBtncopy{"btncopy", "复制", {296, 280, 75, 25}};
 inline constexpr ControlLayout kBtnclose{"btnclose", "退出", {424, 240, 33, 65}};
+
+// The handlers. Every front end answers the user with the same handlers of Tfrmmain, named
+// after the control and the event, and each makes the same calls in the same order, for these
+// reasons:
+// - FormCreate, the window made: the run counter back to 0 and the table filled before the
+//   window shows, so that every start lists the same orders.
+// - btnfiltClick, Filter pressed: a draw text that ValidateDraw refuses is told in the modal
+//   box, and only once the box is closed is edtcode emptied (its change runs the draw check)
+//   and focused, for the draw to be typed again. An accepted one first shows the busy cursor,
+//   at once, since the run holds the window until it ends; then the list and the caption are
+//   written, and the default cursor comes back, whatever was shown before.
+// - btncopyClick, Copy pressed: an empty list is not copied, since copying nothing would wipe
+//   what another program put on the clipboard.
+// - btncloseClick, Exit pressed: the window closes as its close box closes it (a page in a
+//   browser's tab, which it may not close, starts afresh instead).
+// - edtcodeChange, either field edited: the draw check of edtcode's text against the list, its
+//   verdict written into edtdj and, on a hit, the entry selected and scrolled into view.
+//   Writing the verdict changes edtdj, which runs the handler once more; that inner call
+//   writes the same verdict, which changes nothing, and the chain ends.
+// - edtcodeClick, a click in edtcode (a left press and its release, both in the field): the
+//   field emptied for the next draw, whether or not it had the focus.
 
 // The rejection box's one button.
 inline constexpr std::string_view kConfirmText = "确定";

@@ -2,6 +2,7 @@
 
 #include "ui/win32/application.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-  return win32::RunApplication(showCommand);
+// The parameter is named as the system's headers declare it.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int nShowCmd) {
+  return win32::RunApplication(nShowCmd);
 }

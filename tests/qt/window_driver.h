@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ui/qt/u_main.h"
+#include "ui/qt/utf8_text.h"
 #include "ui/window_layout.h"
 
 // The real main window, opened and driven as a user would.
@@ -17,8 +18,7 @@ class WindowDriver {
  public:
   // What the program's start-up sets, less quitting when a test's window closes.
   static void PrepareApplication() {
-    QApplication::setApplicationDisplayName(QString::fromUtf8(
-        ui::kApplicationTitle.data(), static_cast<qsizetype>(ui::kApplicationTitle.size())));
+    QApplication::setApplicationDisplayName(Text(ui::kApplicationTitle));
     QApplication::setQuitOnLastWindowClosed(false);
   }
 

@@ -69,8 +69,7 @@ void WindowSoakTest::cleanup() { window_.Close(); }
 void WindowSoakTest::pressFilterExpectingRejection() {
   bool shown = false;
   WindowDriver::AnswerNextBox(this, Qt::Key_Return, [&shown](const QMessageBox& box) {
-    shown = box.text() ==
-            QString::fromUtf8(engine::kRejectionMessage.data(), engine::kRejectionMessage.size());
+    shown = box.text() == Text(engine::kRejectionMessage);
   });
   window_.pressFilter();
   QVERIFY(shown);
@@ -114,7 +113,7 @@ void WindowSoakTest::manyFilterPresses() {
 
   // The list is exactly the last run's, and the draw check still finds its entries.
   engine::SetRunCounter(engine::RunCounter() - engine::kPermutationsPerRun);
-  QCOMPARE(window_.list(), QString::fromStdString(engine::RunFilter().text));
+  QCOMPARE(window_.list(), Text(engine::RunFilter().text));
   edtcode->clear();
   QTest::keyClicks(edtcode, QStringLiteral("0000"));
   QCOMPARE(edtdj->text(), QStringLiteral("中"));

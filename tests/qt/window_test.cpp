@@ -19,10 +19,6 @@ namespace {
 constexpr int kResultLength = cases::kResultLength;
 const QString kElsewhere = QStringLiteral("put there by another program");
 
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QStringList Steps(const cases::Steps& steps) {
   QStringList list;
   for (const std::string_view step : steps) list << Text(step);

@@ -569,16 +569,16 @@ TEST(Win32Window, LabelsFitTheirPlacesInEveryInstalledFaceOfTheList) {
     if (!installed) continue;
     ++facesTried;
     SCOPED_TRACE(std::string(face));
-    HFONT font = win32::CreateWindowFont(win32::Widen(face), USER_DEFAULT_SCREEN_DPI);
+    const win32::OwnedFont font =
+        win32::CreateWindowFont(win32::Widen(face), USER_DEFAULT_SCREEN_DPI);
     for (const cases::Control& label : cases::kControls) {
       if (label.height != 13) continue;
       SCOPED_TRACE(std::string(label.row));
       const std::wstring text = win32::WindowText(window.control(label.name));
-      const RECT ink = InkOf(text, font, label.width);
+      const RECT ink = InkOf(text, font.get(), label.width);
       EXPECT_LE(ink.right, label.width);
       EXPECT_LE(ink.bottom, label.height);
     }
-    DeleteObject(font);
   }
   ReleaseDC(nullptr, screen);
   EXPECT_GT(facesTried, 0);

@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "ui/qt/screen_centre.h"
+#include "ui/qt/utf8_text.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -27,9 +28,7 @@ class ScreenCentredBox : public QMessageBox {
 void ShowRejection(QWidget* parent, const QString& message) {
   ScreenCentredBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), message,
                        QMessageBox::NoButton, parent);
-  QPushButton* ok = box.addButton(
-      QString::fromUtf8(ui::kConfirmText.data(), static_cast<qsizetype>(ui::kConfirmText.size())),
-      QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(Text(ui::kConfirmText), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.exec();

@@ -19,6 +19,7 @@
 #include "ui/qt/enter_key.h"
 #include "ui/qt/rejection_box.h"
 #include "ui/qt/screen_centre.h"
+#include "ui/qt/utf8_text.h"
 #include "ui/verdict_text.h"
 #include "ui/window_layout.h"
 
@@ -27,10 +28,6 @@ namespace {
 // A window manager owns the frame, so the window is sized by what a classic Windows frame
 // (4-pixel borders, 19-pixel caption) leaves of the outer size.
 constexpr QSize kClientSize(ui::kOuterWidth - 8, ui::kOuterHeight - 27);
-
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 template <typename Control>
 Control* Place(Control* control, const ui::ControlLayout& layout) {
@@ -81,8 +78,6 @@ void LayOutListQuickly(QPlainTextEdit* view) {
   font.setStyleStrategy(QFont::PreferNoShaping);
   view->setFont(font);
 }
-
-std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 void ShowBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 
@@ -152,36 +147,41 @@ void Tfrmmain::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) CentreOnScreen(this);
 }
 
+// The handlers, each the user's action it answers; why they make these calls in this order is
+// told once for every front end, in ui/window_layout.h.
+
+// The window is made.
 void Tfrmmain::FormCreate() {
   engine::ResetRunCounter();
   engine::Fill();
 }
 
+// The user presses Filter (过滤).
 void Tfrmmain::btnfiltClick() {
   if (const auto rejection = engine::ValidateDraw(Utf8(edtcode->text()))) {
-    ShowRejection(this, QString::fromStdString(*rejection));
+    ShowRejection(this, Text(*rejection));
     edtcode->setText(QString());
     edtcode->setFocus();
     return;
   }
   ShowBusyCursor();
   const engine::FilterResult result = engine::RunFilter();
-  memcode->setPlainText(QString::fromStdString(result.text));
-  lbljushu->setText(QString::fromStdString(result.caption));
+  memcode->setPlainText(Text(result.text));
+  lbljushu->setText(Text(result.caption));
   ShowDefaultCursor();
 }
 
+// The user presses Copy (复制).
 void Tfrmmain::btncopyClick() {
-  // Copying nothing would wipe what another program put on the clipboard.
   const QString list = memcode->toPlainText();
   if (!list.isEmpty()) QGuiApplication::clipboard()->setText(list);
 }
 
+// The user presses Exit (退出).
 void Tfrmmain::btncloseClick() { close(); }
 
+// The user, or the handler itself, changes the text of edtcode or edtdj.
 void Tfrmmain::edtcodeChange() {
-  // Writing the verdict changes edtdj, which calls this once more; that inner call writes the
-  // same verdict, which changes nothing, and the chain ends.
   const engine::DrawVerdict verdict =
       engine::CheckDraw(Utf8(memcode->toPlainText()), Utf8(edtcode->text()));
   const auto text = ui::VerdictText(verdict.kind);
@@ -190,6 +190,7 @@ void Tfrmmain::edtcodeChange() {
   if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
 }
 
+// The user clicks in edtcode.
 void Tfrmmain::edtcodeClick() { edtcode->setText(QString()); }
 
 void Tfrmmain::SelectInResult(int start, int length) {

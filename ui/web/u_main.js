@@ -40,11 +40,16 @@ export class Tfrmmain {
     this.edtcode.focus();
   }
 
+  // The handlers, each the user's action it answers; why they make these calls in this order
+  // is told once for every front end, in ui/window_layout.h.
+  //
+  // The window is made: the page loaded, or started afresh by Exit.
   FormCreate() {
     this.engine.ResetRunCounter();
     this.engine.Fill();
   }
 
+  // The user presses Filter (过滤).
   async btnfiltClick() {
     const rejection = this.engine.ValidateDraw(this.edtcode.value);
     if (rejection !== null) {
@@ -60,14 +65,14 @@ export class Tfrmmain {
     this.ShowDefaultCursor();
   }
 
+  // The user presses Copy (复制).
   btncopyClick() {
-    // Copying nothing would wipe what another program put on the clipboard.
     const list = this.result.text;
     if (list !== '') CopyText(this.document, list);
   }
 
-  // Ends this start of the program: an installed app's window closes, a page in a tab is left
-  // as a fresh start leaves it.
+  // The user presses Exit (退出), which ends this start of the program: an installed app's
+  // window closes, a page in a tab is left as a fresh start leaves it.
   btncloseClick() {
     this.ShowCreated();
     this.FormCreate();
@@ -76,9 +81,8 @@ export class Tfrmmain {
     if (window.matchMedia(kAppWindow).matches) window.close();
   }
 
+  // The user, or the handler itself, changes the text of edtcode or edtdj.
   edtcodeChange() {
-    // Writing the verdict changes edtdj, which calls this once more; that inner call writes the
-    // same verdict, which changes nothing, and the chain ends.
     const verdict = this.engine.CheckDraw(this.result.text, this.edtcode.value);
     const text = this.engine.VerdictText(verdict.kind);
     if (text === null) return;
@@ -86,6 +90,7 @@ export class Tfrmmain {
     if (verdict.kind === this.engine.VerdictKind.Hit) this.result.Select(verdict.start, verdict.length);
   }
 
+  // The user clicks in edtcode.
   edtcodeClick() {
     SetText(this.edtcode, '');
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/win32/dpi.h"
+#include "ui/win32/font_context.h"
 #include "ui/win32/screen_centre.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/window_font.h"
@@ -32,6 +33,14 @@ struct alignas(DWORD) EmptyTemplate {
   std::array<WORD, 3> noMenuClassOrTitle;
 };
 
+RECT MeasureLine(HWND window, HFONT font, const std::wstring& line) {
+  RECT measured{0, 0, 0, 0};
+  FontContext measure(window, font);
+  DrawTextW(measure.Get(), line.c_str(), static_cast<int>(line.size()), &measured,
+            DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+  return measured;
+}
+
 void LayOut(HWND box, const Box& content) {
   const int dpi = content.dpi;
   const auto scale = [dpi](int pixels) { return Scale(pixels, dpi); };
@@ -47,14 +56,7 @@ void LayOut(HWND box, const Box& content) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(content.font), FALSE);
   }
 
-  RECT measured{0, 0, 0, 0};
-  HDC dc = GetDC(box);
-  HGDIOBJ previous = SelectObject(dc, content.font);
-  DrawTextW(dc, content.message.c_str(), static_cast<int>(content.message.size()), &measured,
-            DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
-  SelectObject(dc, previous);
-  ReleaseDC(box, dc);
-
+  const RECT measured = MeasureLine(box, content.font, content.message);
   const int textWidth = std::max(static_cast<int>(measured.right), scale(kMinimumTextWidth));
   const int textHeight = static_cast<int>(measured.bottom);
   const int clientWidth = textWidth + 2 * scale(kMargin);
@@ -64,10 +66,10 @@ void LayOut(HWND box, const Box& content) {
   MoveWindow(ok, (clientWidth - scale(kButtonWidth)) / 2, buttonTop, scale(kButtonWidth),
              scale(kButtonHeight), FALSE);
 
-  RECT frame{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)));
-  CentreOnScreen(box, {frame.right - frame.left, frame.bottom - frame.top});
+  // The frame too at the window's density, as the main window's own.
+  CentreOnScreen(box, FrameAround({clientWidth, clientHeight},
+                                  static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)),
+                                  static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)), dpi));
   SetFocus(ok);
 }
 
@@ -89,12 +91,12 @@ INT_PTR CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void ShowRejection(HWND owner, std::wstring_view message, const std::wstring& face, int dpi) {
-  const Box content{std::wstring(message), CreateWindowFont(face, dpi), dpi};
+  const OwnedFont font = CreateWindowFont(face, dpi);
+  const Box content{std::wstring(message), font.get(), dpi};
   EmptyTemplate dialog{};
   dialog.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &dialog.dialog, owner, BoxProc,
                           reinterpret_cast<LPARAM>(&content));
-  DeleteObject(content.font);
 }
 
 }  // namespace win32

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/font_context.h"
 #include "ui/win32/list_accessible.h"
+#include "ui/win32/owned_handle.h"
+#include "ui/win32/window_class.h"
 
 namespace win32 {
 namespace {
@@ -18,12 +21,12 @@ namespace {
 class ResultView {
  public:
   explicit ResultView(HWND window) : window_(window) {}
-  ~ResultView() {
-    if (theme_ != nullptr) CloseThemeData(theme_);
-  }
-  ResultView(const ResultView&) = delete;
-  ResultView& operator=(const ResultView&) = delete;
 
+  // Each view is made for its window, and goes with it.
+  static ResultView* Attach(HWND window, const CREATESTRUCTW& /*create*/) {
+    return new ResultView(window);
+  }
+  static void Detach(ResultView* view) { delete view; }
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -38,7 +41,8 @@ class ResultView {
   void BreakLines();
   void UpdateScrollBar();
   void ScrollTo(std::int32_t line);
-  int CharWidth(wchar_t c, HDC& dc) const;
+  int CharWidth(wchar_t c, FontContext& measure) const;
+  HGDIOBJ DrawnFont() const;
   int AvailableWidth() const;
   std::int32_t LinesInView() const;
   std::int32_t LineCount() const { return static_cast<std::int32_t>(lineStarts_.size()); }
@@ -46,7 +50,7 @@ class ResultView {
   std::int32_t LineLength(std::int32_t line) const;
 
   HWND window_;
-  HTHEME theme_ = nullptr;  // none without visual styles, or in high contrast
+  OwnedTheme theme_;  // none without visual styles, or in high contrast
   std::wstring text_;
   std::vector<std::int32_t> lineStarts_{0};
   std::int32_t anchor_ = 0;
@@ -158,10 +162,7 @@ void ResultView::SetText(const wchar_t* text) {
   NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void ResultView::OpenTheme() {
-  if (theme_ != nullptr) CloseThemeData(theme_);
-  theme_ = OpenThemeData(window_, L"Edit");
-}
+void ResultView::OpenTheme() { theme_.reset(OpenThemeData(window_, L"Edit")); }
 
 void ResultView::PaintThemedBorder() const {
   RECT frame{};
@@ -175,25 +176,25 @@ void ResultView::PaintThemedBorder() const {
   const bool enabled = IsWindowEnabled(window_) != FALSE;
   int part = EP_EDITBORDER_VSCROLL;
   int state = enabled ? EPSV_NORMAL : EPSV_DISABLED;
-  if (IsThemePartDefined(theme_, part, 0) == FALSE) {
+  if (IsThemePartDefined(theme_.get(), part, 0) == FALSE) {
     part = EP_EDITTEXT;
     state = enabled ? ETS_NORMAL : ETS_DISABLED;
   }
   HDC dc = GetWindowDC(window_);
   ExcludeClipRect(dc, edgeX, edgeY, whole.right - edgeX, whole.bottom - edgeY);
-  DrawThemeBackground(theme_, dc, part, state, &whole, nullptr);
+  DrawThemeBackground(theme_.get(), dc, part, state, &whole, nullptr);
   ReleaseDC(window_, dc);
 }
 
 void ResultView::SetFont(HFONT font) {
   font_ = font;
-  HDC dc = GetDC(window_);
-  HGDIOBJ previous = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
-  GetCharWidth32W(dc, 0, static_cast<UINT>(asciiWidths_.size() - 1), asciiWidths_.data());
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, previous);
-  ReleaseDC(window_, dc);
+  {
+    FontContext measure(window_, DrawnFont());
+    GetCharWidth32W(measure.Get(), 0, static_cast<UINT>(asciiWidths_.size() - 1),
+                    asciiWidths_.data());
+    GetTextMetricsW(measure.Get(), &metrics);
+  }
   lineHeight_ = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
   margin_ = std::max(1, static_cast<int>(metrics.tmAveCharWidth) / 3);
   brokenForWidth_ = -1;
@@ -224,14 +225,14 @@ void ResultView::ScrollCaretIntoView() {
   }
 }
 
-int ResultView::CharWidth(wchar_t c, HDC& dc) const {
+HGDIOBJ ResultView::DrawnFont() const {
+  return font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT);
+}
+
+int ResultView::CharWidth(wchar_t c, FontContext& measure) const {
   if (c < asciiWidths_.size()) return asciiWidths_[c];
-  if (dc == nullptr) {
-    dc = GetDC(window_);
-    SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
-  }
   SIZE size{};
-  GetTextExtentPoint32W(dc, &c, 1, &size);
+  GetTextExtentPoint32W(measure.Get(), &c, 1, &size);
   return static_cast<int>(size.cx);
 }
 
@@ -247,7 +248,8 @@ void ResultView::BreakLines() {
   if (available == brokenForWidth_) return;
   brokenForWidth_ = available;
   lineStarts_.assign(1, 0);
-  HDC dc = nullptr;
+  // Borrowed only for a character beyond ASCII, whose width the view does not keep.
+  FontContext measure(window_, DrawnFont());
   const auto length = static_cast<std::int32_t>(text_.size());
   std::int32_t lineStart = 0;
   std::int32_t afterSpace = -1;
@@ -262,7 +264,7 @@ void ResultView::BreakLines() {
       continue;
     }
     if (c == L'\r') continue;
-    const int charWidth = CharWidth(c, dc);
+    const int charWidth = CharWidth(c, measure);
     if (c == L' ') {
       width += charWidth;
       afterSpace = i + 1;
@@ -274,12 +276,11 @@ void ResultView::BreakLines() {
       afterSpace = -1;
       width = 0;
       for (std::int32_t j = lineStart; j < i; ++j) {
-        width += CharWidth(text_[static_cast<std::size_t>(j)], dc);
+        width += CharWidth(text_[static_cast<std::size_t>(j)], measure);
       }
     }
     width += charWidth;
   }
-  if (dc != nullptr) ReleaseDC(window_, dc);
 }
 
 std::int32_t ResultView::LinesInView() const {
@@ -344,7 +345,7 @@ void ResultView::UpdateScrollBar() {
 void ResultView::Paint(HDC dc) const {
   const RECT client = ClientRect(window_);
   const bool enabled = IsWindowEnabled(window_) != FALSE;
-  HGDIOBJ previousFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(SYSTEM_FONT));
+  HGDIOBJ previousFont = SelectObject(dc, DrawnFont());
   SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   SetBkColor(dc, GetSysColor(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
 
@@ -364,32 +365,10 @@ void ResultView::Paint(HDC dc) const {
   SelectObject(dc, previousFont);
 }
 
-LRESULT CALLBACK ResultViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* view = reinterpret_cast<ResultView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    view = new ResultView(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-  }
-  if (view == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    delete view;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return view->OnMessage(message, wParam, lParam);
-}
-
 }  // namespace
 
 void RegisterResultView(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = ResultViewProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kResultViewClass;
-  // Registering twice fails harmlessly; the class stays as first registered.
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance, {kResultViewClass, ObjectWindowProc<ResultView>});
 }
 
 }  // namespace win32

@@ -15,6 +15,7 @@
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/rejection_box.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/result_view.h"
 #include "ui/win32/screen_centre.h"
 #include "ui/win32/wide_text.h"
@@ -24,9 +25,12 @@
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TarvelloMainWindow";
-constexpr int kIconResource = 1;
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
+
+// SetCursor shows the cursor at once, not at the next mouse move.
+void ShowBusyCursor() { SetCursor(LoadCursorW(nullptr, IDC_WAIT)); }
+void ShowDefaultCursor() { SetCursor(LoadCursorW(nullptr, IDC_ARROW)); }
 
 HWND MakeControl(HWND window, const wchar_t* windowClass, const ui::ControlLayout& layout,
                  ControlId id, DWORD style, DWORD extendedStyle = 0) {
@@ -34,18 +38,6 @@ HWND MakeControl(HWND window, const wchar_t* windowClass, const ui::ControlLayou
   return CreateWindowExW(extendedStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
                          0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
-}
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
 }
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -59,7 +51,9 @@ Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterWindowClass(instance, WindowProc);
+  win32::RegisterWindowClass(instance, {kWindowClass, win32::ObjectWindowProc<Tfrmmain>,
+                                        LoadIconW(instance, MAKEINTRESOURCEW(IDI_TARVELLO)),
+                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
   win32::RegisterResultView(instance);
 
   const std::wstring title = win32::Widen(ui::kApplicationTitle);
@@ -71,7 +65,6 @@ Tfrmmain::Tfrmmain() : fontFace(win32::ChineseFaceName()) {
 
 Tfrmmain::~Tfrmmain() {
   if (frmmain != nullptr) DestroyWindow(frmmain);
-  if (font != nullptr) DeleteObject(font);
 }
 
 void Tfrmmain::Show(int showCommand) {
@@ -107,16 +100,13 @@ bool Tfrmmain::PreTranslateMessage(const MSG& message) {
   return true;
 }
 
-LRESULT CALLBACK Tfrmmain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Tfrmmain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->frmmain = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Tfrmmain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->OnMessage(message, wParam, lParam);
+Tfrmmain* Tfrmmain::Attach(HWND window, const CREATESTRUCTW& create) {
+  auto* self = static_cast<Tfrmmain*>(create.lpCreateParams);
+  self->frmmain = window;
+  return self;
 }
+
+void Tfrmmain::Detach(Tfrmmain* self) { self->frmmain = nullptr; }
 
 LRESULT Tfrmmain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -155,8 +145,6 @@ LRESULT Tfrmmain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      return DefWindowProcW(std::exchange(frmmain, nullptr), message, wParam, lParam);
     default:
       return DefWindowProcW(frmmain, message, wParam, lParam);
   }
@@ -208,7 +196,8 @@ void Tfrmmain::CreateControls() {
 
 void Tfrmmain::ApplyLayout(int newDpi) {
   dpi = newDpi;
-  HFONT previousFont = std::exchange(font, win32::CreateWindowFont(fontFace, dpi));
+  // The controls let go of the previous font before it is deleted, at the end.
+  const win32::OwnedFont previousFont = std::exchange(font, win32::CreateWindowFont(fontFace, dpi));
   const std::array<std::pair<HWND, const ui::ControlLayout*>, 9> controls{{
       {lbljushu, &ui::kLbljushu},
       {memcode, &ui::kMemcode},
@@ -221,12 +210,11 @@ void Tfrmmain::ApplyLayout(int newDpi) {
       {btnclose, &ui::kBtnclose},
   }};
   for (const auto& [control, layout] : controls) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     const ui::Place& place = layout->place;
     MoveWindow(control, win32::Scale(place.left, dpi), win32::Scale(place.top, dpi),
                win32::Scale(place.width, dpi), win32::Scale(place.height, dpi), TRUE);
   }
-  if (previousFont != nullptr) DeleteObject(previousFont);
 }
 
 // The outer size where the program sets it, or more where a taller caption or wider borders
@@ -269,11 +257,16 @@ LRESULT CALLBACK Tfrmmain::EdtcodeProc(HWND edit, UINT message, WPARAM wParam, L
   return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+// The handlers, each the user's action it answers; why they make these calls in this order is
+// told once for every front end, in ui/window_layout.h.
+
+// The window is made.
 void Tfrmmain::FormCreate() {
   engine::ResetRunCounter();
   engine::Fill();
 }
 
+// The user presses Filter (过滤).
 void Tfrmmain::btnfiltClick() {
   if (const auto rejection = engine::ValidateDraw(win32::Narrow(win32::WindowText(edtcode)))) {
     win32::ShowRejection(frmmain, win32::Widen(*rejection), fontFace, dpi);
@@ -281,27 +274,26 @@ void Tfrmmain::btnfiltClick() {
     SetFocus(edtcode);
     return;
   }
-  // SetCursor shows the cursor at once, before the run blocks the window.
-  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  ShowBusyCursor();
   const engine::FilterResult result = engine::RunFilter();
   win32::SetTextIfDifferent(memcode, win32::Widen(result.text));
   win32::SetTextIfDifferent(lbljushu, win32::Widen(result.caption));
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  ShowDefaultCursor();
 }
 
+// The user presses Copy (复制).
 void Tfrmmain::btncopyClick() {
-  // Copying nothing would wipe what another program put on the clipboard.
   const std::wstring list = win32::WindowText(memcode);
   if (list.empty()) return;
   // The list did not reach the clipboard: the user should not paste the old content unaware.
   if (!win32::CopyToClipboard(frmmain, list)) MessageBeep(MB_ICONWARNING);
 }
 
+// The user presses Exit (退出).
 void Tfrmmain::btncloseClick() { SendMessageW(frmmain, WM_CLOSE, 0, 0); }
 
+// The user, or the handler itself, changes the text of edtcode or edtdj.
 void Tfrmmain::edtcodeChange() {
-  // Writing the verdict changes edtdj, which calls this once more; that inner call writes the
-  // same verdict, which changes nothing, and the chain ends.
   const engine::DrawVerdict verdict = engine::CheckDraw(win32::Narrow(win32::WindowText(memcode)),
                                                         win32::Narrow(win32::WindowText(edtcode)));
   const auto text = ui::VerdictText(verdict.kind);
@@ -310,6 +302,7 @@ void Tfrmmain::edtcodeChange() {
   if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
 }
 
+// The user clicks in edtcode.
 void Tfrmmain::edtcodeClick() { win32::SetTextIfDifferent(edtcode, L""); }
 
 void Tfrmmain::SelectInResult(int start, int length) {

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "ui/win32/owned_handle.h"
+#include "ui/win32/window_class.h"
+
 // The program's one window. It holds its controls and passes every user action to the engine.
 class Tfrmmain {
  public:
@@ -21,7 +24,11 @@ class Tfrmmain {
   bool PreTranslateMessage(const MSG& message);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename Window>
+  friend LRESULT CALLBACK win32::ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
+  // The window is this object, handed in through CreateWindowEx.
+  static Tfrmmain* Attach(HWND window, const CREATESTRUCTW& create);
+  static void Detach(Tfrmmain* self);
   static LRESULT CALLBACK EdtcodeProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR subclass, DWORD_PTR data);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,7 +59,7 @@ class Tfrmmain {
   HWND btnclose = nullptr;
 
   std::wstring fontFace;
-  HFONT font = nullptr;
+  win32::OwnedFont font;
   int dpi = USER_DEFAULT_SCREEN_DPI;
   HWND focusBeforeDeactivation = nullptr;
   bool leftPressedInEdtcode = false;

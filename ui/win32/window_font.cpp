@@ -49,14 +49,14 @@ std::wstring ChineseFaceName() {
   return chosen.empty() ? std::wstring(kLastResortFace) : chosen;
 }
 
-HFONT CreateWindowFont(const std::wstring& face, int dpi) {
+OwnedFont CreateWindowFont(const std::wstring& face, int dpi) {
   LOGFONTW font{};
   font.lfHeight = -MulDiv(ui::kFontPoints, dpi, 72);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
-  return CreateFontIndirectW(&font);
+  return OwnedFont(CreateFontIndirectW(&font));
 }
 
 }  // namespace win32

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/win32/owned_handle.h"
+
 namespace win32 {
 
 // The face the window's texts are drawn in: the first installed face of the window's list,
@@ -12,7 +14,7 @@ namespace win32 {
 // everywhere.
 std::wstring ChineseFaceName();
 
-// The window font at `dpi` dots per inch. The caller owns it (DeleteObject).
-HFONT CreateWindowFont(const std::wstring& face, int dpi);
+// The window font at `dpi` dots per inch.
+OwnedFont CreateWindowFont(const std::wstring& face, int dpi);
 
 }  // namespace win32
