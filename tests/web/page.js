@@ -61,6 +61,7 @@ async function TypeInto(page, field, text, key) {
 }
 
 export const Focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
-export const List = (page) => page.$eval('#memcode', (memcode) => memcode.value);
+// The list as screen readers read it, all of it; the page lays out only the lines in sight.
+export const List = (page) => page.$eval('#memcode textarea', (list) => list.value);
 export const Value = (page, id) => page.$eval(`#${id}`, (control) => control.value);
 export const Caption = (page) => page.$eval('#lbljushu', (label) => label.textContent);

@@ -82,11 +82,12 @@ test('the window opens titled, in Chinese, with the focus in the draw field and 
   assert.equal(await page.$eval('html', (html) => html.lang), 'zh-CN');
   assert.equal(await Focused(page), 'edtcode');
   const list = await page.$eval('#memcode', (memcode) => ({
-    disabled: memcode.disabled,
-    scrollBar: getComputedStyle(memcode).overflowY,
+    disabled: memcode.querySelector('textarea').disabled,
+    scrollBar: getComputedStyle(memcode.querySelector('.list-scroll')).overflowY,
     takesPointer: getComputedStyle(memcode).pointerEvents !== 'none',
+    selectable: getComputedStyle(memcode).userSelect !== 'none',
   }));
-  assert.deepEqual(list, { disabled: true, scrollBar: 'scroll', takesPointer: false });
+  assert.deepEqual(list, { disabled: true, scrollBar: 'scroll', takesPointer: false, selectable: false });
 });
 
 test('Tab goes round the window in its order', async () => {
@@ -118,7 +119,7 @@ test('an accepted Filter shows the list and the caption under the busy cursor', 
       await StartAfter(run.before);
       const verdict = await Value(page, 'edtdj');
       // The cursor the list saw when its text was set.
-      await page.$eval('#memcode', (memcode) => {
+      await page.$eval('#memcode textarea', (memcode) => {
         const value = Object.getOwnPropertyDescriptor(HTMLTextAreaElement.prototype, 'value');
         Object.defineProperty(memcode, 'value', {
           get() { return value.get.call(this); },
@@ -131,12 +132,12 @@ test('an accepted Filter shows the list and the caption under the busy cursor', 
       await Perform(page, ['filter']);
       const list = await List(page);
       assert.equal(await page.evaluate(() => window.cursorWhileShown), 'wait');
-      assert.equal(await page.$eval('#memcode', (memcode) => getComputedStyle(memcode).cursor), 'default');
+      assert.equal(await page.$eval('#memcode textarea', (memcode) => getComputedStyle(memcode).cursor), 'default');
       assert.ok(list.startsWith(run.start));
       assert.equal(list.length, cases.resultLength);
       assert.equal(await Caption(page), cases.filledCaption);
       assert.equal(await Value(page, 'edtdj'), verdict);
-      assert.equal(await page.$eval('#memcode', (memcode) => memcode.scrollTop), 0);
+      assert.equal(await page.$eval('#memcode .list-scroll', (view) => view.scrollTop), 0);
     });
   }
 });
@@ -263,39 +264,105 @@ test("the program's write of a new verdict re-enters the check once", async (t) 
   }
 });
 
-test('a hit scrolls the entry into view and draws no selection', async (t) => {
+// Where the line with the entry `number` lies in the list's view, whose edges are inside its
+// padding.
+function HitLine(number) {
+  return page.$eval('#memcode', (memcode, entry) => {
+    const view = memcode.querySelector('.list-scroll');
+    const line = [...memcode.querySelector('.list-in-sight').children]
+      .find((row) => row.textContent.split(' ').includes(entry)).getBoundingClientRect();
+    const box = view.getBoundingClientRect();
+    const style = getComputedStyle(view);
+    const top = box.top + view.clientTop + parseFloat(style.paddingTop);
+    const bottom = box.top + view.clientTop + view.clientHeight - parseFloat(style.paddingBottom);
+    const edge = Math.abs(line.bottom - bottom) < 1 ? 'bottom' : Math.abs(line.top - top) < 1 ? 'top' : 'neither';
+    return { scrolled: view.scrollTop > 0, inView: line.top > top - 1 && line.bottom < bottom + 1, edge };
+  }, number);
+}
+
+test('a hit selects its entry unseen and scrolls its line exactly into view', async (t) => {
   for (const hit of cases.hits) {
     await t.test(hit.row, async () => {
       await StartAfter(['type 1234', 'filter', 'click', `type ${hit.number}`]);
       const memcode = await page.$('#memcode');
-      const seen = await memcode.evaluate((view) => ({
-        start: view.selectionStart,
-        selected: view.value.slice(view.selectionStart, view.selectionEnd),
-        scrolled: view.scrollTop > 0,
+      const seen = await memcode.$eval('textarea', (list) => ({
+        start: list.selectionStart,
+        selected: list.value.slice(list.selectionStart, list.selectionEnd),
       }));
-      assert.deepEqual(seen, { start: hit.start, selected: hit.number, scrolled: hit.scrolled });
+      assert.deepEqual(seen, { start: hit.start, selected: hit.number });
 
       // The selection is set but not drawn: the list looks the same without it.
       const withSelection = await memcode.screenshot();
-      await memcode.evaluate((view) => view.setSelectionRange(0, 0));
+      await memcode.$eval('textarea', (list) => list.setSelectionRange(0, 0));
       assert.ok(withSelection.equals(await memcode.screenshot()));
 
-      // Chromium brings a focused text area's caret into sight when it moves, and leaves the
-      // view as it is when the caret is in sight already: at the end of the entry, it is.
-      const scrollTop = await memcode.evaluate((view, end) => {
-        const hitScroll = view.scrollTop;
-        view.disabled = false;
-        view.setSelectionRange(end, end);
-        view.focus();
-        return hitScroll;
-      }, hit.start + hit.number.length);
-      await page.keyboard.press('ArrowLeft');
-      await page.keyboard.press('ArrowRight');
-      const moved = (await memcode.evaluate((view) => view.scrollTop)) !== scrollTop;
-      assert.equal(moved, false);
+      // Down to it from the list's start: its line at the bottom edge.
+      const down = await HitLine(hit.number);
+      assert.deepEqual([down.scrolled, down.inView], [hit.scrolled, true]);
+      if (hit.scrolled) assert.equal(down.edge, 'bottom');
+      // Up to it from the list's end: at the top edge, unless it is the end.
+      await Perform(page, ['click', `type ${cases.lastOfFirstRun}`, 'click', `type ${hit.number}`]);
+      const up = await HitLine(hit.number);
+      assert.deepEqual([up.inView, up.edge], [true, hit.number === cases.lastOfFirstRun ? 'bottom' : 'top']);
     });
   }
 });
+
+test('the list breaks its lines where its text laid out whole breaks them, at every width', async (t) => {
+  const rows = [
+    { row: 'at the window\'s places', width: 1280, height: 720 },
+    { row: 'in a phone column of 360', width: 360, height: 740 },
+    { row: 'in a phone column of 414', width: 414, height: 740 },
+    { row: 'from 360 resized to 414, scrolled to a hit', width: 360, height: 740, hit: '1234', resizedTo: 414 },
+  ];
+  t.after(() => page.setViewportSize({ width: 1280, height: 720 }));
+  for (const row of rows) {
+    await t.test(row.row, async () => {
+      await page.setViewportSize({ width: row.width, height: row.height });
+      await StartAfter(['type 1234', 'filter', ...(row.hit ? ['click', `type ${row.hit}`] : [])]);
+      if (row.resizedTo) await page.setViewportSize({ width: row.resizedTo, height: row.height });
+      const { shown, whole } = await ListLines();
+      assert.ok(shown.length > 500);
+      assert.deepEqual(shown, whole);
+    });
+  }
+});
+
+// The lines the list shows, a view at a time from its start to its end, and the lines of its
+// text laid out whole in the list's font and width, each with its distance from the first.
+function ListLines() {
+  return page.$eval('#memcode', async (memcode) => {
+    const view = memcode.querySelector('.list-scroll');
+    const inSight = memcode.querySelector('.list-in-sight');
+    const Top = (box, origin) => Math.round(box.top - origin.getBoundingClientRect().top);
+    const shown = new Map();
+    for (let top = 0; top < view.scrollHeight; top += view.clientHeight) {
+      view.scrollTop = top;
+      // Read once the frame is painted: the list wraps anew for a new width within it.
+      await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+      for (const line of inSight.children) shown.set(Top(line.getBoundingClientRect(), view.firstChild), line.textContent);
+    }
+
+    const text = memcode.querySelector('textarea').value;
+    const whole = document.createElement('div');
+    whole.style.cssText = 'position: absolute; top: 0; visibility: hidden; width: 100%';
+    whole.textContent = text;
+    inSight.append(whole);
+    const range = document.createRange();
+    const starts = [];
+    for (let word = 0; word < text.length; word = text.indexOf(' ', word) + 1 || text.length) {
+      range.setStart(whole.firstChild, word);
+      range.setEnd(whole.firstChild, word + 1);
+      const top = Top(range.getBoundingClientRect(), whole);
+      if (top !== starts.at(-1)?.top) starts.push({ top, word });
+    }
+    whole.remove();
+    return {
+      shown: [...shown].sort(([a], [b]) => a - b),
+      whole: starts.map(({ top, word }, i) => [top, text.slice(word, starts[i + 1]?.word)]),
+    };
+  });
+}
 
 test('a click into the draw field empties it; other gestures keep it', async (t) => {
   for (const row of cases.clicksToClear) {

@@ -24,7 +24,7 @@ export class Tfrmmain {
     this.btnfilt = control('btnfilt');
     this.btncopy = control('btncopy');
     this.btnclose = control('btnclose');
-    this.result = new ResultView(this.memcode, control('memcode-copy'));
+    this.result = new ResultView(this.memcode);
 
     this.btnfilt.addEventListener('click', () => this.btnfiltClick());
     this.btncopy.addEventListener('click', () => this.btncopyClick());
