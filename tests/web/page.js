@@ -61,7 +61,11 @@ async function TypeInto(page, field, text, key) {
 }
 
 export const Focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
-// The list as screen readers read it, all of it; the page lays out only the lines in sight.
-export const List = (page) => page.$eval('#memcode textarea', (list) => list.value);
+// The list as screen readers read it, all of it, which the page gives them in the frame after
+// the one that shows the lines in sight.
+export const List = (page) => page.$eval('#memcode textarea', async (list) => {
+  await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+  return list.value;
+});
 export const Value = (page, id) => page.$eval(`#${id}`, (control) => control.value);
 export const Caption = (page) => page.$eval('#lbljushu', (label) => label.textContent);

@@ -118,21 +118,21 @@ test('an accepted Filter shows the list and the caption under the busy cursor', 
     await t.test(run.row, async () => {
       await StartAfter(run.before);
       const verdict = await Value(page, 'edtdj');
-      // The cursor the list saw when its text was set.
-      await page.$eval('#memcode textarea', (memcode) => {
-        const value = Object.getOwnPropertyDescriptor(HTMLTextAreaElement.prototype, 'value');
-        Object.defineProperty(memcode, 'value', {
-          get() { return value.get.call(this); },
-          set(text) {
-            window.cursorWhileShown = getComputedStyle(memcode).cursor;
-            value.set.call(this, text);
+      // The cursor the list saw when its lines were put in.
+      await page.$eval('#memcode .list-in-sight', (lines) => {
+        const text = Object.getOwnPropertyDescriptor(Node.prototype, 'textContent');
+        Object.defineProperty(lines, 'textContent', {
+          get() { return text.get.call(this); },
+          set(value) {
+            window.cursorWhileShown = getComputedStyle(lines).cursor;
+            text.set.call(this, value);
           },
         });
       });
       await Perform(page, ['filter']);
       const list = await List(page);
       assert.equal(await page.evaluate(() => window.cursorWhileShown), 'wait');
-      assert.equal(await page.$eval('#memcode textarea', (memcode) => getComputedStyle(memcode).cursor), 'default');
+      assert.equal(await page.$eval('#memcode .list-in-sight', (lines) => getComputedStyle(lines).cursor), 'default');
       assert.ok(list.startsWith(run.start));
       assert.equal(list.length, cases.resultLength);
       assert.equal(await Caption(page), cases.filledCaption);
@@ -265,18 +265,22 @@ test("the program's write of a new verdict re-enters the check once", async (t) 
 });
 
 // Where the line with the entry `number` lies in the list's view, whose edges are inside its
-// padding.
+// padding. The lines in sight are one text, a line break after each.
 function HitLine(number) {
   return page.$eval('#memcode', (memcode, entry) => {
     const view = memcode.querySelector('.list-scroll');
-    const line = [...memcode.querySelector('.list-in-sight').children]
-      .find((row) => row.textContent.split(' ').includes(entry)).getBoundingClientRect();
+    const inSight = memcode.querySelector('.list-in-sight');
+    const lines = inSight.textContent.split('\n');
+    const lineHeight = inSight.getBoundingClientRect().height / lines.length;
+    const index = lines.findIndex((line) => line.split(' ').includes(entry));
+    const lineTop = inSight.getBoundingClientRect().top + index * lineHeight;
     const box = view.getBoundingClientRect();
     const style = getComputedStyle(view);
     const top = box.top + view.clientTop + parseFloat(style.paddingTop);
     const bottom = box.top + view.clientTop + view.clientHeight - parseFloat(style.paddingBottom);
-    const edge = Math.abs(line.bottom - bottom) < 1 ? 'bottom' : Math.abs(line.top - top) < 1 ? 'top' : 'neither';
-    return { scrolled: view.scrollTop > 0, inView: line.top > top - 1 && line.bottom < bottom + 1, edge };
+    const lineBottom = lineTop + lineHeight;
+    const edge = Math.abs(lineBottom - bottom) < 1 ? 'bottom' : Math.abs(lineTop - top) < 1 ? 'top' : 'neither';
+    return { scrolled: view.scrollTop > 0, inView: lineTop > top - 1 && lineBottom < bottom + 1, edge };
   }, number);
 }
 
@@ -329,31 +333,39 @@ test('the list breaks its lines where its text laid out whole breaks them, at ev
 });
 
 // The lines the list shows, a view at a time from its start to its end, and the lines of its
-// text laid out whole in the list's font and width, each with its distance from the first.
+// text laid out whole in the list's font and width, wrapped as a text area wraps it, each with
+// its distance from the first.
 function ListLines() {
   return page.$eval('#memcode', async (memcode) => {
     const view = memcode.querySelector('.list-scroll');
     const inSight = memcode.querySelector('.list-in-sight');
-    const Top = (box, origin) => Math.round(box.top - origin.getBoundingClientRect().top);
+    const range = document.createRange();
+    const TopOf = (node, at, origin) => {
+      range.setStart(node, at);
+      range.setEnd(node, at + 1);
+      return Math.round(range.getBoundingClientRect().top - origin.getBoundingClientRect().top);
+    };
     const shown = new Map();
     for (let top = 0; top < view.scrollHeight; top += view.clientHeight) {
       view.scrollTop = top;
       // Read once the frame is painted: the list wraps anew for a new width within it.
       await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
-      for (const line of inSight.children) shown.set(Top(line.getBoundingClientRect(), view.firstChild), line.textContent);
+      let at = 0;
+      for (const line of inSight.textContent.split('\n')) {
+        shown.set(TopOf(inSight.firstChild, at, view.firstChild), line);
+        at += line.length + 1;
+      }
     }
 
     const text = memcode.querySelector('textarea').value;
     const whole = document.createElement('div');
-    whole.style.cssText = 'position: absolute; top: 0; visibility: hidden; width: 100%';
+    whole.style.cssText = 'position: absolute; top: 0; visibility: hidden; width: 100%; ' +
+      'white-space: pre-wrap; overflow-wrap: break-word; word-break: normal';
     whole.textContent = text;
     inSight.append(whole);
-    const range = document.createRange();
     const starts = [];
     for (let word = 0; word < text.length; word = text.indexOf(' ', word) + 1 || text.length) {
-      range.setStart(whole.firstChild, word);
-      range.setEnd(whole.firstChild, word + 1);
-      const top = Top(range.getBoundingClientRect(), whole);
+      const top = TopOf(whole.firstChild, word, whole);
       if (top !== starts.at(-1)?.top) starts.push({ top, word });
     }
     whole.remove();

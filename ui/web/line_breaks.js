@@ -66,10 +66,12 @@ export function LineOf(starts, position) {
   return low;
 }
 
-// Whether `text` lays out on one line at `width`, inside `element` and so in its font.
+// Whether `text` lays out on one line at `width`, wrapped as a text area wraps it, inside
+// `element` and so in its font.
 export function FitsOnOneLine(element, text, width, lineHeight) {
   const probe = element.ownerDocument.createElement('div');
-  probe.style.cssText = `position: absolute; visibility: hidden; width: ${width}px`;
+  probe.style.cssText = `position: absolute; visibility: hidden; width: ${width}px; ` +
+    'white-space: pre-wrap; overflow-wrap: break-word; word-break: normal';
   probe.textContent = text;
   element.append(probe);
   const lines = Math.round(probe.getBoundingClientRect().height / lineHeight);

@@ -56,7 +56,8 @@ export class Tfrmmain {
     this.ShowBusyCursor();
     const run = this.engine.RunFilter();
     this.result.Show(run.text);
-    this.lbljushu.textContent = run.caption;
+    // The same caption again would be laid out again.
+    if (this.lbljushu.textContent !== run.caption) this.lbljushu.textContent = run.caption;
     this.ShowDefaultCursor();
   }
 
