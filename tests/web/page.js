@@ -55,5 +55,10 @@ async function TypeInto(page, field, text, key) {
 
 export const Focused = (page) => page.Evaluate(() => document.activeElement?.id ?? '');
 export const Value = (page, id) => page.Evaluate((i) => document.getElementById(i).value, id);
-export const List = (page) => Value(page, 'memcode');
+// The list as screen readers read it, all of it, which the page gives them in the frame after
+// the one that shows the lines in sight.
+export const List = (page) => page.Evaluate(async () => {
+  await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+  return document.querySelector('#memcode textarea').value;
+});
 export const Caption = (page) => page.Evaluate(() => document.getElementById('lbljushu').textContent);

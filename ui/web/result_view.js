@@ -1,74 +1,128 @@
-// The list: a disabled text view that the user reads and only the program scrolls. A text area
-// cannot say where a character lies, so a hidden copy of the list, laid out at the same width,
-// tells where an entry's line is.
-
-// Safari has no requestIdleCallback: there the copy waits for a task after the list's paint.
-const WhenIdle = globalThis.requestIdleCallback ?? ((callback) => setTimeout(callback));
+// The list: a disabled text view that the user reads and only the program scrolls. Laying out
+// all of its thousand-odd lines takes a phone several frames, so the view breaks the text into
+// lines itself and puts only the lines in sight into the page, under a scroll bar that scrolls
+// an empty sheet as tall as the list. Screen readers read the list from a disabled text area
+// that holds the whole text and its selection, out of sight and never laid out.
+import { FitsOnOneLine, LineOf, LineStarts, MeasureFont } from './line_breaks.js';
 
 export class ResultView {
-  constructor(view, copy) {
-    this.view = view;
-    this.copy = copy;
+  constructor(view) {
+    const part = (name) => view.querySelector(`.${name}`);
+    this.inSight = part('list-in-sight');
+    this.scroller = part('list-scroll');
+    this.sheet = part('list-sheet');
+    this.spoken = { area: part('list-spoken'), text: '' };
+    this.text = '';
+    this.font = { key: '' };
+    this.wrap = {};
+    this.shown = {};
+    // Where the view is scrolled to: kept here, so that a Filter press or a hit reads nothing
+    // from the page's layout before the frame lays it out once.
+    this.top = 0;
+    this.Measure();
+    this.scroller.addEventListener('scroll', () => {
+      this.top = this.scroller.scrollTop;
+      this.ShowLinesInSight();
+    });
+    new ResizeObserver(() => {
+      this.Measure();
+      this.top = this.scroller.scrollTop;
+      this.ShowLinesInSight();
+    }).observe(this.scroller);
   }
 
-  get text() {
-    return this.view.value;
-  }
-
-  // A new text is shown from its start. The copy is laid out when the page is idle, or at the
-  // first hit if that comes sooner, so that the list is painted without waiting for it.
+  // A new text is shown from its start.
   Show(text) {
-    this.view.value = text;
-    this.view.scrollTop = 0;
-    this.copy.hidden = true;
-    this.copy.textContent = text;
-    WhenIdle(() => this.LayOutCopy());
+    this.text = text;
+    this.Wrap();
+    this.ScrollTo(0);
+    // Filling the text area takes longer than the lines in sight: it is filled in the frame
+    // after the one that shows them.
+    requestAnimationFrame(() => requestAnimationFrame(() => this.Speak()));
   }
 
-  // Selects the range, which a view without the focus does not draw, and scrolls so that the
-  // end of the range is in sight.
+  // Gives screen readers the text shown.
+  Speak() {
+    if (this.spoken.text === this.text) return;
+    this.spoken.area.value = this.text;
+    this.spoken.text = this.text;
+  }
+
+  // Selects the range, which no one sees, and scrolls so that the line that holds its end is in
+  // sight: at the bottom edge when the list moves down to it, at the top edge when it moves up.
   Select(start, length) {
-    this.view.setSelectionRange(start, start + length);
-    const line = this.LineOf(start, length);
-    const style = getComputedStyle(this.view);
-    const paddingTop = parseFloat(style.paddingTop);
-    const paddingBottom = parseFloat(style.paddingBottom);
-    const top = line.top + paddingTop;
-    const bottom = line.bottom + paddingTop;
-    if (bottom > this.view.scrollTop + this.view.clientHeight - paddingBottom) {
-      this.view.scrollTop = Math.ceil(bottom + paddingBottom - this.view.clientHeight);
-    } else if (top < this.view.scrollTop) {
-      this.view.scrollTop = Math.floor(top - paddingTop);
+    this.Speak();
+    this.spoken.area.setSelectionRange(start, start + length);
+    const { lineHeight, paddingTop, paddingBottom } = this.font;
+    const top = paddingTop + LineOf(this.wrap.starts, start + length - 1) * lineHeight;
+    const bottom = top + lineHeight;
+    if (bottom > this.top + this.height - paddingBottom) {
+      this.ScrollTo(Math.ceil(bottom + paddingBottom - this.height));
+    } else if (top < this.top) {
+      this.ScrollTo(Math.floor(top - paddingTop));
     }
   }
 
-  // Lays the copy out as the list is now: its width and font may have changed with the screen.
-  LayOutCopy() {
-    const style = getComputedStyle(this.view);
-    const width =
-      this.view.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-    // Property by property: the font shorthand reads empty once kerning is set.
-    Object.assign(this.copy.style, {
-      width: `${width}px`,
-      fontFamily: style.fontFamily,
-      fontSize: style.fontSize,
-      fontStyle: style.fontStyle,
-      fontWeight: style.fontWeight,
-      lineHeight: style.lineHeight,
-    });
-    this.copy.hidden = false;
-    this.copy.getBoundingClientRect();
+  // The lines go in first, so that the scroll lays them out with it.
+  ScrollTo(top) {
+    const moved = top !== this.top;
+    this.top = top;
+    this.ShowLinesInSight();
+    if (moved) this.scroller.scrollTop = top;
   }
 
-  // Where the last line of the range lies in the list's text, in pixels from its first line.
-  LineOf(start, length) {
-    this.LayOutCopy();
-    const range = this.copy.ownerDocument.createRange();
-    range.setStart(this.copy.firstChild, start);
-    range.setEnd(this.copy.firstChild, start + length);
-    const rects = range.getClientRects();
-    const last = rects[rects.length - 1];
-    const origin = this.copy.getBoundingClientRect().top;
-    return { top: last.top - origin, bottom: last.bottom - origin };
+  // Reads the list's font, width and height, which change with the screen, and wraps the text
+  // anew for them.
+  Measure() {
+    const style = getComputedStyle(this.inSight);
+    const key = [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily, style.lineHeight].join();
+    if (key !== this.font.key) {
+      const padding = getComputedStyle(this.scroller);
+      this.font = {
+        key,
+        ...MeasureFont(this.inSight),
+        paddingTop: parseFloat(padding.paddingTop),
+        paddingBottom: parseFloat(padding.paddingBottom),
+      };
+      this.inSight.style.left = padding.paddingLeft;
+    }
+    this.width = this.sheet.getBoundingClientRect().width;
+    this.height = this.scroller.clientHeight;
+    this.Wrap();
+  }
+
+  // Breaks the text into lines, unless they are broken for this text, font and width already.
+  // Where the browser is asked whether a line fits, its answer holds for every line of the same
+  // sum at this font and width.
+  Wrap() {
+    const { text, font, width, wrap } = this;
+    if (text === wrap.text && font === wrap.font && width === wrap.width) return;
+    if (font !== wrap.font || width !== wrap.width) this.answers = new Map();
+    const Fits = (start, end, sum) => {
+      if (!this.answers.has(sum)) {
+        this.answers.set(sum, FitsOnOneLine(this.inSight, text.slice(start, end), width, font.lineHeight));
+      }
+      return this.answers.get(sum);
+    };
+    this.wrap = { text, font, width, starts: LineStarts(text, font.advances, width, Fits) };
+    this.sheet.style.height = `${this.wrap.starts.length * font.lineHeight}px`;
+    this.inSight.style.width = `${width}px`;
+  }
+
+  // Puts the lines that are in sight, whole or in part, where the sheet has them: as one text
+  // with a line break after each, which lays out many times faster than a block for each.
+  ShowLinesInSight() {
+    const { lineHeight, paddingTop } = this.font;
+    const { starts, text } = this.wrap;
+    const top = this.top - paddingTop;
+    const first = Math.max(0, Math.floor(top / lineHeight));
+    const end = Math.min(starts.length, Math.ceil((top + this.height) / lineHeight));
+    this.inSight.style.top = `${first * lineHeight - top}px`;
+    this.inSight.style.height = `${(end - first) * lineHeight}px`;
+    if (this.shown.starts === starts && this.shown.first === first && this.shown.end === end) return;
+    this.shown = { starts, first, end };
+    const lines = [];
+    for (let line = first; line < end; ++line) lines.push(text.slice(starts[line], starts[line + 1]));
+    this.inSight.textContent = lines.join('\n');
   }
 }

@@ -24,7 +24,7 @@ export class Tfrmmain {
     this.btnfilt = control('btnfilt');
     this.btncopy = control('btncopy');
     this.btnclose = control('btnclose');
-    this.result = new ResultView(this.memcode, control('memcode-copy'));
+    this.result = new ResultView(this.memcode);
 
     this.btnfilt.addEventListener('click', () => this.btnfiltClick());
     this.btncopy.addEventListener('click', () => this.btncopyClick());
@@ -61,7 +61,8 @@ export class Tfrmmain {
     this.ShowBusyCursor();
     const run = this.engine.RunFilter();
     this.result.Show(run.text);
-    this.lbljushu.textContent = run.caption;
+    // The same caption again would be laid out again.
+    if (this.lbljushu.textContent !== run.caption) this.lbljushu.textContent = run.caption;
     this.ShowDefaultCursor();
   }
 

@@ -58,8 +58,6 @@ class WebKitPage extends DrivenPage {
     ...kOnlyChromium,
     rightClick: 'a right click: WebKitWebDriver releases the right button as the left one, so the ' +
       'page sees a left click, and the right button held from then on',
-    revealCaret: 'the view against the caret: WebKit scrolls a text area 50 pixels when its caret ' +
-      'moves, even with the caret in sight',
   };
 
   constructor(session, server) {
