@@ -1,6 +1,7 @@
 // Benchmark of the page in Chromium, driven by real input: what the user waits for, from the
 // input event to the end of the frame that shows its result, median of many repetitions, on a
 // desktop and on a phone. Not a test: it asserts nothing. node tests/web/bench.js
+import { ChromiumPage } from './drivers/chromium.js';
 import { LaunchBrowser, List, ServeSite, Start } from './page.js';
 
 const kRepetitions = 11;
@@ -53,7 +54,7 @@ async function Time(page, id, type, act) {
 async function RunThenType(page, press, draw) {
   await press('#btnfilt');
   await press('#edtcode');
-  const number = draw(await List(page));
+  const number = draw(await List(new ChromiumPage(page)));
   await page.keyboard.type(number.slice(0, -1));
   return number.slice(-1);
 }
