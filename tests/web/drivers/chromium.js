@@ -2,7 +2,7 @@
 // screen reader reads and the clipboard's permissions.
 import { chromium } from 'playwright-core';
 
-import { DrivenPage } from './driven_page.js';
+import { ScriptedPage } from './scripted_page.js';
 
 // Debian's Chromium kept off the network, in a fresh profile of Playwright's.
 export function LaunchChromium(options = {}) {
@@ -34,31 +34,10 @@ export async function LaunchChromiumEngine() {
   };
 }
 
-export class ChromiumPage extends DrivenPage {
-  constructor(page) {
-    super();
-    this.page = page;
-    this.errors = [];
-    page.on('pageerror', (error) => this.errors.push(error.message));
-  }
-
-  Goto(url) { return this.page.goto(url); }
-  Reload() { return this.page.reload(); }
-  Evaluate(fn, arg) { return this.page.evaluate(fn, arg); }
-  Click(selector, button = 'left') { return this.page.click(selector, { button }); }
-  Tap(selector) { return this.page.tap(selector); }
+export class ChromiumPage extends ScriptedPage {
   Press(key) { return this.page.keyboard.press(key); }
-  Type(text) { return this.page.keyboard.type(text); }
   SetSize(width, height) { return this.page.setViewportSize({ width, height }); }
   Close() { return this.page.context().close(); }
-
-  async Drag(selector, x, y) {
-    const box = await this.Box(selector);
-    await this.page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
-    await this.page.mouse.down();
-    await this.page.mouse.move(x, y);
-    await this.page.mouse.up();
-  }
 
   Screenshot(selector) {
     return selector ? this.page.locator(selector).screenshot() : this.page.screenshot();

@@ -1,7 +1,8 @@
 // Debian's Firefox ESR through puppeteer-core, over WebDriver BiDi: no geckodriver needed.
 import puppeteer from 'puppeteer-core';
 
-import { DrivenPage, kOnlyChromium, kWebDriverKeys, SplitKey } from './driven_page.js';
+import { kOnlyChromium, kWebDriverKeys, SplitKey } from './driven_page.js';
+import { ScriptedPage } from './scripted_page.js';
 
 export async function LaunchFirefox() {
   const browser = await puppeteer.launch({
@@ -29,22 +30,9 @@ export async function LaunchFirefox() {
   };
 }
 
-class FirefoxPage extends DrivenPage {
+class FirefoxPage extends ScriptedPage {
   cannot = kOnlyChromium;
 
-  constructor(page) {
-    super();
-    this.page = page;
-    this.errors = [];
-    page.on('pageerror', (error) => this.errors.push(error.message));
-  }
-
-  Goto(url) { return this.page.goto(url); }
-  Reload() { return this.page.reload(); }
-  Evaluate(fn, arg) { return this.page.evaluate(fn, arg); }
-  Click(selector, button = 'left') { return this.page.click(selector, { button }); }
-  Tap(selector) { return this.page.tap(selector); }
-  Type(text) { return this.page.keyboard.type(text); }
   SetSize(width, height) { return this.page.setViewport({ width, height }); }
   Close() { return this.page.browserContext().close(); }
 
@@ -57,14 +45,6 @@ class FirefoxPage extends DrivenPage {
     } finally {
       for (const modifier of modifiers.reverse()) await this.page.keyboard.up(modifier);
     }
-  }
-
-  async Drag(selector, x, y) {
-    const box = await this.Box(selector);
-    await this.page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
-    await this.page.mouse.down();
-    await this.page.mouse.move(x, y);
-    await this.page.mouse.up();
   }
 
   async Screenshot(selector) {
