@@ -5,6 +5,7 @@
 // window as it opens, and the first paint shows it before any script has run.
 #include <array>
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -112,7 +113,13 @@ int main(int argc, char* argv[]) {
                stderr);
     return 2;
   }
-  bool written = Write(argv[1], Script()) && Write(argv[2], Places());
-  for (int i = 3; written && i < argc; i += 2) written = WriteFilled(argv[i], argv[i + 1]);
-  return written ? 0 : 1;
+  // A failure, out of memory included, fails the build with a message rather than an abort.
+  try {
+    bool written = Write(argv[1], Script()) && Write(argv[2], Places());
+    for (int i = 3; written && i < argc; i += 2) written = WriteFilled(argv[i], argv[i + 1]);
+    return written ? 0 : 1;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "page_layout: %s\n", error.what());
+    return 1;
+  }
 }
