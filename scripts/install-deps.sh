@@ -12,10 +12,10 @@ declare -A sets=(
     libbenchmark-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei"
   # the Windows program, 64- and 32-bit: cross compilers, wine to run the tests, a display for
   # wine, the Chinese locale the window tests run in too, NSIS for the installer, and the checks
-  # of the zip and installer (unzip, 7z, xwininfo, objdump, file). 32-bit wine is added below
-  # where this machine runs 32-bit programs.
+  # of the zip and installer (unzip, 7z, xwininfo, objdump, file). Wine itself is installed
+  # below, with 32-bit wine where this machine runs 32-bit programs.
   [windows]="cmake ninja-build googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils wine64 xvfb locales nsis unzip
+    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils xvfb locales nsis unzip
     p7zip-full x11-utils file"
   # the web page: WebAssembly compiler, node, its icons, and the three browser engines its tests
   # drive: Chromium, WebKitGTK (its WebDriver and MiniBrowser, on a display of their own) and
@@ -89,19 +89,16 @@ install() {
     >/dev/null
 }
 
-windows=
-[[ " ${names[*]} " != *" windows "* ]] || windows=yes
-# 64-bit wine goes in with 32-bit wine, where that is installed: they share libraries that must
-# have the same version in both architectures.
-[[ -z "$windows" ]] || packages=("${packages[@]/#wine64/}")
 install "${packages[@]}"
 
 # npm comes with some builds of node and in a package of its own with Debian's.
 if [[ " ${names[*]} " == *" web "* ]] && ! command -v npm >/dev/null; then install npm; fi
 
-if [[ -n "$windows" ]]; then
+if [[ " ${names[*]} " == *" windows "* ]]; then
   # 32-bit wine only where the kernel runs 32-bit programs: elsewhere the 32-bit Windows
-  # program is built and checked without being run, and nothing of i386 is installed.
+  # program is built and checked without being run, and nothing of i386 is installed. 64-bit
+  # wine goes in with it: they share libraries that must have the same version in both
+  # architectures.
   if bash scripts/runs-32-bit.sh; then
     if ! dpkg --print-foreign-architectures | grep -x i386 >/dev/null; then
       "${sudo[@]}" dpkg --add-architecture i386
