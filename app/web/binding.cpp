@@ -3,6 +3,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cstddef>
 #include <string>
 
 #include "engine/engine.h"
@@ -11,6 +12,7 @@
 
 namespace {
 
+using emscripten::typed_memory_view;
 using emscripten::val;
 
 // A rejection's message, or null when the text is accepted.
@@ -19,9 +21,43 @@ val ValidateDraw(const std::string& drawText) {
   return rejection ? val(*rejection) : val::null();
 }
 
-// Embind passes texts as std::string.
-engine::DrawVerdict CheckDraw(const std::string& resultText, const std::string& drawText) {
-  return engine::CheckDraw(resultText, drawText);
+// The list crosses between the page and the engine as UTF-8 bytes that the browser converts
+// itself: embind's own conversion of a text walks it a byte at a time in script, which for the
+// list takes longer than the run.
+const val& Utf8Decoder() {
+  static const val decoder = val::global("TextDecoder").new_();
+  return decoder;
+}
+
+const val& Utf8Encoder() {
+  static const val encoder = val::global("TextEncoder").new_();
+  return encoder;
+}
+
+// The bytes of `text` as a Uint8Array over the engine's memory, valid until the memory grows.
+val BytesOf(std::string& text) {
+  return val(typed_memory_view(text.size(), reinterpret_cast<unsigned char*>(text.data())));
+}
+
+val RunFilter() {
+  engine::FilterResult run = engine::RunFilter();
+  val result = val::object();
+  result.set("text", Utf8Decoder().call<val>("decode", BytesOf(run.text)));
+  result.set("count", run.count);
+  result.set("caption", run.caption);
+  return result;
+}
+
+// A UTF-16 unit takes at most three bytes in UTF-8.
+constexpr std::size_t kMaxUtf8BytesPerUnit = 3;
+
+engine::DrawVerdict CheckDraw(const val& resultText, const std::string& drawText) {
+  // Kept from one keystroke to the next, so that a check allocates nothing.
+  static std::string text;
+  text.resize(resultText["length"].as<std::size_t>() * kMaxUtf8BytesPerUnit);
+  const val encoded = Utf8Encoder().call<val>("encodeInto", resultText, BytesOf(text));
+  text.resize(encoded["written"].as<std::size_t>());
+  return engine::CheckDraw(text, drawText);
 }
 
 // The verdict field's new text, or null when it is to stay as it is.
@@ -44,10 +80,6 @@ EMSCRIPTEN_BINDINGS(tarvello) {
       .field("kind", &engine::DrawVerdict::kind)
       .field("start", &engine::DrawVerdict::start)
       .field("length", &engine::DrawVerdict::length);
-  value_object<engine::FilterResult>("FilterResult")
-      .field("text", &engine::FilterResult::text)
-      .field("count", &engine::FilterResult::count)
-      .field("caption", &engine::FilterResult::caption);
   enum_<ui::EnterPress>("EnterPress")
       .value("Nothing", ui::EnterPress::Nothing)
       .value("FocusedButton", ui::EnterPress::FocusedButton)
@@ -56,7 +88,7 @@ EMSCRIPTEN_BINDINGS(tarvello) {
   function("ResetRunCounter", &engine::ResetRunCounter);
   function("Fill", &engine::Fill);
   function("ValidateDraw", &ValidateDraw);
-  function("RunFilter", &engine::RunFilter);
+  function("RunFilter", &RunFilter);
   function("CheckDraw", &CheckDraw);
   function("VerdictText", &VerdictText);
   function("ResolveEnter", &ui::ResolveEnter);
