@@ -55,10 +55,10 @@ async function TypeInto(page, field, text, key) {
 
 export const Focused = (page) => page.Evaluate(() => document.activeElement?.id ?? '');
 export const Value = (page, id) => page.Evaluate((i) => document.getElementById(i).value, id);
-// The list as screen readers read it, all of it, which the page gives them in the frame after
-// the one that shows the lines in sight.
+// The list as screen readers read it, all of it, which the page gives them in a task after the
+// frame after the one that shows the lines in sight: a task asked for the same way now comes after.
 export const List = (page) => page.Evaluate(async () => {
-  await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+  await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(resolve))));
   return document.querySelector('#memcode textarea').value;
 });
 export const Caption = (page) => page.Evaluate(() => document.getElementById('lbljushu').textContent);

@@ -117,12 +117,12 @@ test('an accepted Filter shows the list and the caption under the busy cursor', 
       // The cursor the list saw when its lines were put in.
       await page.Evaluate(() => {
         const lines = document.querySelector('#memcode .list-in-sight');
-        const text = Object.getOwnPropertyDescriptor(Node.prototype, 'textContent');
-        Object.defineProperty(lines, 'textContent', {
-          get() { return text.get.call(this); },
+        const data = Object.getOwnPropertyDescriptor(CharacterData.prototype, 'data');
+        Object.defineProperty(lines.firstChild, 'data', {
+          get() { return data.get.call(this); },
           set(value) {
             window.cursorWhileShown = getComputedStyle(lines).cursor;
-            text.set.call(this, value);
+            data.set.call(this, value);
           },
         });
       });

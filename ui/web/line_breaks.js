@@ -1,10 +1,11 @@
 // Where the list's lines break, worked out as the browser breaks pre-wrapped text, so that the
-// list lays out only the lines in sight. The list holds digits and spaces only.
+// list lays out only the lines in sight. The list's entries are four digits and a space each.
 const kCharacters = '0123456789 ';
 // Copies of each character laid out in a row: their width, divided, gives its advance to a
 // hundredth of the browser's own precision.
 const kCopies = 100;
 const kSpace = 32;
+const kZero = 48;
 
 // The advance of each of the list's characters, by character code, and the height of a line, in
 // the font of `element`, measured by laying them out inside it.
@@ -31,11 +32,24 @@ export function MeasureFont(element) {
 // and the browser is asked.
 const kDoubt = 1 / 16;
 
-// Where each line of `text` starts when it wraps at `width`: a line takes words while they fit,
-// and the spaces after its last word hang past its edge. An empty text has no lines.
+// Where each line of the list `text` starts when it wraps at `width`: a line takes entries while
+// they fit, and the space after its last entry hangs past its edge. An empty text has no lines.
 // `Fits(start, end, sum)` tells whether the text from start to end, whose advances add up to sum,
 // fits the width: it is asked only where the sum is too close to the width to tell.
 export function LineStarts(text, advances, width, Fits) {
+  const digits = advances.subarray(kZero, kZero + 10);
+  if (!digits.every((advance) => advance === digits[0])) {
+    return FirstLineStarts(text, advances, width, Fits, Infinity);
+  }
+  // Every entry is then as wide as the next, and every full line holds as many as the first: the
+  // first line tells where all of them start. Going through the whole text would take a phone
+  // longer than a frame.
+  const [, lineLength = text.length] = FirstLineStarts(text, advances, width, Fits, 2);
+  return Array.from({ length: Math.ceil(text.length / lineLength) }, (_, line) => line * lineLength);
+}
+
+// The starts of the first `count` lines of `text`, or of all its lines if it has fewer.
+function FirstLineStarts(text, advances, width, Fits, count) {
   const starts = [];
   let lineWidth = 0;
   for (let i = 0; i < text.length;) {
@@ -45,6 +59,7 @@ export function LineStarts(text, advances, width, Fits) {
     const sum = lineWidth + word;
     if (starts.length === 0 || sum > width + kDoubt ||
         (sum > width - kDoubt && !Fits(starts.at(-1), i, sum))) {
+      if (starts.length === count) break;
       starts.push(wordStart);
       lineWidth = 0;
     }

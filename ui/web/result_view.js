@@ -5,10 +5,17 @@
 // that holds the whole text and its selection, out of sight and never laid out.
 import { FitsOnOneLine, LineOf, LineStarts, MeasureFont } from './line_breaks.js';
 
+// Runs `then` in a task after the frame after next: work the user does not wait for, kept out of
+// the frame that shows what they asked for even where the browser, running late, begins the next
+// frame straight after it.
+const AfterNextFrames = (then) => requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(then)));
+
 export class ResultView {
   constructor(view) {
     const part = (name) => view.querySelector(`.${name}`);
     this.inSight = part('list-in-sight');
+    // One text node, whose text is replaced: a new node would be laid out from scratch.
+    this.linesInSight = this.inSight.appendChild(view.ownerDocument.createTextNode(''));
     this.scroller = part('list-scroll');
     this.sheet = part('list-sheet');
     this.spoken = { area: part('list-spoken'), text: '' };
@@ -36,15 +43,16 @@ export class ResultView {
     this.text = text;
     this.Wrap();
     this.ScrollTo(0);
-    // Filling the text area takes longer than the lines in sight: it is filled in the frame
-    // after the one that shows them.
-    requestAnimationFrame(() => requestAnimationFrame(() => this.Speak()));
+    // Filling the text area takes longer than the lines in sight: it waits until they are painted.
+    AfterNextFrames(() => this.Speak());
   }
 
   // Gives screen readers the text shown.
   Speak() {
     if (this.spoken.text === this.text) return;
-    this.spoken.area.value = this.text;
+    // As its default value: setting `value` would also put the caret at the end, which lays out
+    // the whole text.
+    this.spoken.area.textContent = this.text;
     this.spoken.text = this.text;
   }
 
@@ -123,6 +131,6 @@ export class ResultView {
     this.shown = { starts, first, end };
     const lines = [];
     for (let line = first; line < end; ++line) lines.push(text.slice(starts[line], starts[line + 1]));
-    this.inSight.textContent = lines.join('\n');
+    this.linesInSight.data = lines.join('\n');
   }
 }
