@@ -64,14 +64,16 @@ async function Measure(browser, url, mode) {
   const page = await context.newPage();
   const cdp = await context.newCDPSession(page);
   await cdp.send('Emulation.setCPUThrottlingRate', { rate: mode.throttling });
-  const press = (selector, options) => (mode.options.hasTouch ? page.tap(selector, options) : page.click(selector, options));
+  // Forced past Playwright's checks that the control holds still: they end just after a frame has
+  // begun, and would put the tap where it waits longest for the next, as no finger does.
+  const press = (selector) => (mode.options.hasTouch ? page.tap(selector, { force: true }) : page.click(selector, { force: true }));
   await Start(page, url);
   await press('#edtcode');
   await page.keyboard.type('1234');
 
   const rows = [
     ['a tap or click on the count label, which does nothing: the wait for a frame',
-      () => Time(page, 'lbljushu', 'click', () => press('#lbljushu', { force: true }))],
+      () => Time(page, 'lbljushu', 'click', () => press('#lbljushu'))],
     ['a Filter press, to the list and caption painted',
       () => Time(page, 'btnfilt', 'click', () => press('#btnfilt'))],
     ['a keystroke in the draw field: hit on the last entry, with the scroll to it', async () => {
