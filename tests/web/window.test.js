@@ -157,7 +157,7 @@ test('a rejected Filter shows the modal box, then empties and focuses the draw f
         text: document.getElementById(dialog.getAttribute('aria-describedby')).textContent,
         buttons: [...dialog.querySelectorAll('button')].map((button) => button.textContent),
         focusOnButton: document.activeElement.parentElement === dialog,
-        busy: document.documentElement.classList.contains('busy'),
+        busy: document.getElementById('frmmain').classList.contains('busy'),
         };
       });
       assert.deepEqual(box, {

@@ -15,6 +15,7 @@ export class Tfrmmain {
     this.engine = engine;
     this.document = document;
     const control = (name) => document.getElementById(name);
+    this.frmmain = control('frmmain');
     this.lbljushu = control('lbljushu');
     this.memcode = control('memcode');
     this.Label1 = control('Label1');
@@ -152,11 +153,13 @@ export class Tfrmmain {
     }
   }
 
+  // Over the window, which is all the page holds: a class on the page's root would have the
+  // browser style it anew, at several times the cost.
   ShowBusyCursor() {
-    this.document.documentElement.classList.add('busy');
+    this.frmmain.classList.add('busy');
   }
 
   ShowDefaultCursor() {
-    this.document.documentElement.classList.remove('busy');
+    this.frmmain.classList.remove('busy');
   }
 }
