@@ -45,7 +45,9 @@ export function LineStarts(text, advances, width, Fits) {
   // first line tells where all of them start. Going through the whole text would take a phone
   // longer than a frame.
   const [, lineLength = text.length] = FirstLineStarts(text, advances, width, Fits, 2);
-  return Array.from({ length: Math.ceil(text.length / lineLength) }, (_, line) => line * lineLength);
+  const starts = new Int32Array(Math.ceil(text.length / lineLength));
+  for (let line = 0; line < starts.length; ++line) starts[line] = line * lineLength;
+  return starts;
 }
 
 // The starts of the first `count` lines of `text`, or of all its lines if it has fewer.
