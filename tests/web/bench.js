@@ -4,7 +4,7 @@
 import { ChromiumPage } from './drivers/chromium.js';
 import { LaunchBrowser, List, ServeSite, Start } from './page.js';
 
-const kRepetitions = 11;
+const kRepetitions = 21;
 const kModes = [
   { name: 'desktop', options: {}, throttling: 1 },
   {
