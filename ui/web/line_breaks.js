@@ -46,7 +46,7 @@ export function LineStarts(text, advances, width, Fits, before) {
   // first line tells where all of them start. Going through the whole text would take a phone
   // longer than a frame.
   const [, lineLength = text.length] = FirstLineStarts(text, advances, width, Fits, 2);
-  const count = Math.ceil(text.length / lineLength);
+  const count = text === '' ? 0 : Math.ceil(text.length / lineLength);
   // A list as long as the one before breaks where it did: every Filter press gives one.
   if (before?.length === count && before[1] === lineLength) return before;
   const starts = new Int32Array(count);
