@@ -66,7 +66,8 @@ async function Measure(browser, url, mode) {
   await cdp.send('Emulation.setCPUThrottlingRate', { rate: mode.throttling });
   // Forced past Playwright's checks that the control holds still: they end just after a frame has
   // begun, and would put the tap where it waits longest for the next, as no finger does.
-  const press = (selector) => (mode.options.hasTouch ? page.tap(selector, { force: true }) : page.click(selector, { force: true }));
+  const press = (selector) =>
+    (mode.options.hasTouch ? page.tap(selector, { force: true }) : page.click(selector, { force: true }));
   await Start(page, url);
   await press('#edtcode');
   await page.keyboard.type('1234');
