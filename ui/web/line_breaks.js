@@ -35,9 +35,8 @@ const kDoubt = 1 / 16;
 // Where each line of the list `text` starts when it wraps at `width`: a line takes entries while
 // they fit, and the space after its last entry hangs past its edge. An empty text has no lines.
 // `Fits(start, end, sum)` tells whether the text from start to end, whose advances add up to sum,
-// fits the width: it is asked only where the sum is too close to the width to tell. `before` is
-// what this gave for the list before, in the same font and width, or nothing.
-export function LineStarts(text, advances, width, Fits, before) {
+// fits the width: it is asked only where the sum is too close to the width to tell.
+export function LineStarts(text, advances, width, Fits) {
   const digits = advances.subarray(kZero, kZero + 10);
   if (!digits.every((advance) => advance === digits[0])) {
     return FirstLineStarts(text, advances, width, Fits, Infinity);
@@ -46,10 +45,7 @@ export function LineStarts(text, advances, width, Fits, before) {
   // first line tells where all of them start. Going through the whole text would take a phone
   // longer than a frame.
   const [, lineLength = text.length] = FirstLineStarts(text, advances, width, Fits, 2);
-  const count = text === '' ? 0 : Math.ceil(text.length / lineLength);
-  // A list as long as the one before breaks where it did: every Filter press gives one.
-  if (before?.length === count && before[1] === lineLength) return before;
-  const starts = new Int32Array(count);
+  const starts = new Int32Array(text === '' ? 0 : Math.ceil(text.length / lineLength));
   for (let line = 0; line < starts.length; ++line) starts[line] = line * lineLength;
   return starts;
 }

@@ -104,17 +104,15 @@ export class ResultView {
   // sum at this font and width.
   Wrap() {
     const { text, font, width, wrap } = this;
-    const sameFontAndWidth = font === wrap.font && width === wrap.width;
-    if (sameFontAndWidth && text === wrap.text) return;
-    if (!sameFontAndWidth) this.answers = new Map();
+    if (text === wrap.text && font === wrap.font && width === wrap.width) return;
+    if (font !== wrap.font || width !== wrap.width) this.answers = new Map();
     const Fits = (start, end, sum) => {
       if (!this.answers.has(sum)) {
         this.answers.set(sum, FitsOnOneLine(this.inSight, text.slice(start, end), width, font.lineHeight));
       }
       return this.answers.get(sum);
     };
-    const before = sameFontAndWidth ? wrap.starts : undefined;
-    this.wrap = { text, font, width, starts: LineStarts(text, font.advances, width, Fits, before) };
+    this.wrap = { text, font, width, starts: LineStarts(text, font.advances, width, Fits) };
     this.sheet.style.height = `${this.wrap.starts.length * font.lineHeight}px`;
     this.inSight.style.width = `${width}px`;
   }
@@ -123,15 +121,14 @@ export class ResultView {
   // with a line break after each, which lays out many times faster than a block for each.
   ShowLinesInSight() {
     const { lineHeight, paddingTop } = this.font;
-    const { wrap } = this;
-    const { starts, text } = wrap;
+    const { starts, text } = this.wrap;
     const top = this.top - paddingTop;
     const first = Math.max(0, Math.floor(top / lineHeight));
     const end = Math.min(starts.length, Math.ceil((top + this.height) / lineHeight));
     this.inSight.style.top = `${first * lineHeight - top}px`;
     this.inSight.style.height = `${(end - first) * lineHeight}px`;
-    if (this.shown.wrap === wrap && this.shown.first === first && this.shown.end === end) return;
-    this.shown = { wrap, first, end };
+    if (this.shown.starts === starts && this.shown.first === first && this.shown.end === end) return;
+    this.shown = { starts, first, end };
     const lines = [];
     for (let line = first; line < end; ++line) lines.push(text.slice(starts[line], starts[line + 1]));
     this.linesInSight.data = lines.join('\n');
