@@ -1,7 +1,7 @@
 // Benchmark of the page in Chromium, driven by real input: what the user waits for, from the
 // input event to the end of the frame that shows its result, median of many repetitions, on a
-// desktop and on a phone. Beside it, the part from when the page is handed the event: before
-// that, the browser is still turning the touch or key into it, which the page has no part in and
+// desktop and on a phone. Beside it, the time from when the page is handed the event: before
+// that, the browser is still turning the touch or key into it, which the page has no say in and
 // which on a busy machine varies the most. Not a test: it asserts nothing.
 // node tests/web/bench.js
 import { ChromiumPage } from './drivers/chromium.js';
