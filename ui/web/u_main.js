@@ -153,8 +153,7 @@ export class Tfrmmain {
     }
   }
 
-  // Over the window, which is all the page holds: a class on the page's root would have the
-  // browser style it anew, at several times the cost.
+  // Over the window, which fills the page.
   ShowBusyCursor() {
     this.frmmain.classList.add('busy');
   }
