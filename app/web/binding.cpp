@@ -43,7 +43,6 @@ val RunFilter() {
   engine::FilterResult run = engine::RunFilter();
   val result = val::object();
   result.set("text", Utf8Decoder().call<val>("decode", BytesOf(run.text)));
-  result.set("count", run.count);
   result.set("caption", run.caption);
   return result;
 }
