@@ -114,24 +114,24 @@ test('an accepted Filter shows the list and the caption under the busy cursor', 
     await t.test(run.row, async () => {
       await StartAfter(run.before);
       const verdict = await Value(page, 'edtdj');
-      // The cursor the list saw when its lines were put in.
+      // The cursors over the list's lines and every control when the lines were put in, and after.
       await page.Evaluate(() => {
         const lines = document.querySelector('#memcode .list-in-sight');
+        const controls = [lines, ...document.querySelectorAll('#frmmain > *')];
+        window.cursors = () => controls.map((control) => getComputedStyle(control).cursor === 'wait');
         const data = Object.getOwnPropertyDescriptor(CharacterData.prototype, 'data');
         Object.defineProperty(lines.firstChild, 'data', {
           get() { return data.get.call(this); },
           set(value) {
-            window.cursorWhileShown = getComputedStyle(lines).cursor;
+            window.cursorsWhileShown = window.cursors();
             data.set.call(this, value);
           },
         });
       });
       await Perform(page, ['filter']);
       const list = await List(page);
-      const cursors = await page.Evaluate(() => [
-        window.cursorWhileShown, getComputedStyle(document.querySelector('#memcode .list-in-sight')).cursor,
-      ]);
-      assert.deepEqual(cursors.map((cursor) => cursor === 'wait'), [true, false]);
+      const cursors = await page.Evaluate(() => [window.cursorsWhileShown, window.cursors()]);
+      assert.deepEqual(cursors, [cursors[0].map(() => true), cursors[0].map(() => false)]);
       assert.ok(list.startsWith(run.start));
       assert.equal(list.length, cases.resultLength);
       assert.equal(await Caption(page), cases.filledCaption);
