@@ -25,4 +25,8 @@ std::optional<std::string> ValidateDraw(std::string_view drawText);
 // Lists the big base in the next order. Needs Fill and ResetRunCounter first.
 FilterResult RunFilter();
 
+// The text the next RunFilter will list, worked out without changing the run counter or the
+// table's marks, so that a window can lay it out before the user asks for it.
+std::string NextRunText();
+
 }  // namespace engine
