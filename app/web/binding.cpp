@@ -39,12 +39,20 @@ val BytesOf(std::string& text) {
   return val(typed_memory_view(text.size(), reinterpret_cast<unsigned char*>(text.data())));
 }
 
+// The engine's text as a string of the page.
+val TextOf(std::string& text) { return Utf8Decoder().call<val>("decode", BytesOf(text)); }
+
 val RunFilter() {
   engine::FilterResult run = engine::RunFilter();
   val result = val::object();
-  result.set("text", Utf8Decoder().call<val>("decode", BytesOf(run.text)));
+  result.set("text", TextOf(run.text));
   result.set("caption", run.caption);
   return result;
+}
+
+val NextRunText() {
+  std::string text = engine::NextRunText();
+  return TextOf(text);
 }
 
 // A UTF-16 unit takes at most three bytes in UTF-8.
@@ -88,6 +96,7 @@ EMSCRIPTEN_BINDINGS(tarvello) {
   function("Fill", &engine::Fill);
   function("ValidateDraw", &ValidateDraw);
   function("RunFilter", &RunFilter);
+  function("NextRunText", &NextRunText);
   function("CheckDraw", &CheckDraw);
   function("VerdictText", &VerdictText);
   function("ResolveEnter", &ui::ResolveEnter);

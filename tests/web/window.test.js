@@ -50,12 +50,14 @@ test('controls sit at their places with their texts and spoken names', async (t)
         const window = document.getElementById('frmmain');
         const origin = window.getBoundingClientRect();
         const box = element.getBoundingClientRect();
+        // The list shows its lines in sight, not those laid out ahead, unseen.
+        const shown = element.querySelector('.list-in-sight:not(.ahead)') ?? element;
         return {
           left: box.left - origin.left - window.clientLeft,
           top: box.top - origin.top - window.clientTop,
           width: box.width,
           height: box.height,
-          text: 'value' in element && element.tagName !== 'BUTTON' ? element.value : element.textContent,
+          text: 'value' in element && element.tagName !== 'BUTTON' ? element.value : shown.textContent,
         };
       }, control.name);
       const { left, top, width, height, text } = control;
@@ -114,24 +116,37 @@ test('an accepted Filter shows the list and the caption under the busy cursor', 
     await t.test(run.row, async () => {
       await StartAfter(run.before);
       const verdict = await Value(page, 'edtdj');
-      // The cursors over the list's lines and every control when the lines were put in, and after.
+      // What the user sees as the busy cursor comes, as it goes and after: the cursor over the
+      // list's lines and every control, the lines and the caption.
       await page.Evaluate(() => {
-        const lines = document.querySelector('#memcode .list-in-sight');
-        const controls = [lines, ...document.querySelectorAll('#frmmain > *')];
-        window.cursors = () => controls.map((control) => getComputedStyle(control).cursor === 'wait');
-        const data = Object.getOwnPropertyDescriptor(CharacterData.prototype, 'data');
-        Object.defineProperty(lines.firstChild, 'data', {
-          get() { return data.get.call(this); },
-          set(value) {
-            window.cursorsWhileShown = window.cursors();
-            data.set.call(this, value);
-          },
-        });
+        const frmmain = document.getElementById('frmmain');
+        window.Seen = () => {
+          const lines = frmmain.querySelector('#memcode .list-in-sight:not(.ahead)');
+          return {
+            busy: [lines, ...frmmain.children].map((control) => getComputedStyle(control).cursor === 'wait'),
+            lines: lines.textContent,
+            caption: document.getElementById('lbljushu').textContent,
+          };
+        };
+        window.seen = { before: window.Seen() };
+        const { add, remove } = frmmain.classList;
+        frmmain.classList.add = function (...names) {
+          add.apply(this, names);
+          window.seen.on = window.Seen();
+        };
+        frmmain.classList.remove = function (...names) {
+          window.seen.off = window.Seen();
+          remove.apply(this, names);
+        };
       });
       await Perform(page, ['filter']);
       const list = await List(page);
-      const cursors = await page.Evaluate(() => [window.cursorsWhileShown, window.cursors()]);
-      assert.deepEqual(cursors, [cursors[0].map(() => true), cursors[0].map(() => false)]);
+      const { before, on, off, after } = await page.Evaluate(() => ({ ...window.seen, after: window.Seen() }));
+      const busy = on.busy.map(() => true);
+      assert.deepEqual([on.busy, off.busy, after.busy], [busy, busy, busy.map(() => false)]);
+      assert.equal(on.lines, before.lines);
+      assert.deepEqual([off.lines, off.caption], [after.lines, cases.filledCaption]);
+      assert.ok(off.lines !== '' && list.startsWith(off.lines.split('\n')[0]));
       assert.ok(list.startsWith(run.start));
       assert.equal(list.length, cases.resultLength);
       assert.equal(await Caption(page), cases.filledCaption);
@@ -289,7 +304,7 @@ function HitLine(number) {
   return page.Evaluate((entry) => {
     const memcode = document.getElementById('memcode');
     const view = memcode.querySelector('.list-scroll');
-    const inSight = memcode.querySelector('.list-in-sight');
+    const inSight = memcode.querySelector('.list-in-sight:not(.ahead)');
     const lines = inSight.textContent.split('\n');
     const lineHeight = inSight.getBoundingClientRect().height / lines.length;
     const index = lines.findIndex((line) => line.split(' ').includes(entry));
@@ -358,7 +373,7 @@ function ListLines() {
   return page.Evaluate(async () => {
     const memcode = document.getElementById('memcode');
     const view = memcode.querySelector('.list-scroll');
-    const inSight = memcode.querySelector('.list-in-sight');
+    const InSight = () => memcode.querySelector('.list-in-sight:not(.ahead)');
     const range = document.createRange();
     // The top of a character's box. WebKit gives the range of a character that starts a wrapped
     // line an empty box at the end of the line before too: the character's own is the last.
@@ -373,6 +388,7 @@ function ListLines() {
       view.scrollTop = top;
       // Read once the frame is painted: the list wraps anew for a new width within it.
       await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+      const inSight = InSight();
       let at = 0;
       for (const line of inSight.textContent.split('\n')) {
         shown.set(TopOf(inSight.firstChild, at, view.firstChild), line);
@@ -385,7 +401,7 @@ function ListLines() {
     whole.style.cssText = 'position: absolute; top: 0; visibility: hidden; width: 100%; ' +
       'white-space: pre-wrap; overflow-wrap: break-word; word-break: normal';
     whole.textContent = text;
-    inSight.append(whole);
+    InSight().append(whole);
     const starts = [];
     for (let word = 0; word < text.length; word = text.indexOf(' ', word) + 1 || text.length) {
       const top = TopOf(whole.firstChild, word, whole);

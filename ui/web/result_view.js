@@ -1,8 +1,10 @@
 // The list: a disabled text view that the user reads and only the program scrolls. Laying out
 // all of its thousand-odd lines takes a phone several frames, so the view breaks the text into
 // lines itself and puts only the lines in sight into the page, under a scroll bar that scrolls
-// an empty sheet as tall as the list. Screen readers read the list from a disabled text area
-// that holds the whole text and its selection, out of sight and never laid out.
+// an empty sheet as tall as the list. While the user is not waiting, it lays out the first lines
+// of the list that comes next in a second layer, out of sight, and a press that brings that list
+// only swaps the layers. Screen readers read the list from a disabled text area that holds the
+// whole text and its selection, out of sight and never laid out.
 import { FitsOnOneLine, LineOf, LineStarts, MeasureFont } from './line_breaks.js';
 
 // Runs `then` in a task after the frame after next: work the user does not wait for, kept out of
@@ -10,12 +12,28 @@ import { FitsOnOneLine, LineOf, LineStarts, MeasureFont } from './line_breaks.js
 // frame straight after it.
 const AfterNextFrames = (then) => requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(then)));
 
+// A layer of lines: one text node, whose text is replaced, as a new node would be laid out from
+// scratch.
+const Layer = (element) => ({ element, lines: element.appendChild(element.ownerDocument.createTextNode('')) });
+
+// The lines from `first` up to `end`, a line break after each but the last.
+const LinesText = (text, starts, first, end) => {
+  const lines = [];
+  for (let line = first; line < end; ++line) lines.push(text.slice(starts[line], starts[line + 1]));
+  return lines.join('\n');
+};
+
 export class ResultView {
-  constructor(view) {
+  // `upNext` gives the text the view will most likely show next.
+  constructor(view, upNext) {
     const part = (name) => view.querySelector(`.${name}`);
-    this.inSight = part('list-in-sight');
-    // One text node, whose text is replaced: a new node would be laid out from scratch.
-    this.linesInSight = this.inSight.appendChild(view.ownerDocument.createTextNode(''));
+    // Both layers are in the list's font, measured in the first.
+    this.firstLayer = part('list-in-sight');
+    const ahead = this.firstLayer.cloneNode();
+    ahead.classList.add('ahead');
+    this.firstLayer.after(ahead);
+    this.layers = { shown: Layer(this.firstLayer), ahead: Layer(ahead) };
+    this.upNext = upNext;
     this.scroller = part('list-scroll');
     this.sheet = part('list-sheet');
     this.spoken = { area: part('list-spoken'), text: '' };
@@ -43,8 +61,18 @@ export class ResultView {
     this.text = text;
     this.Wrap();
     this.ScrollTo(0);
-    // Filling the text area takes longer than the lines in sight: it waits until they are painted.
+    // Filling the text area takes longer than the lines in sight: it waits until they are painted,
+    // as does laying out the next list ahead.
     AfterNextFrames(() => this.Speak());
+    AfterNextFrames(() => this.LayOutAhead(this.upNext()));
+  }
+
+  // Lays out the lines a new `text` would show first in the layer out of sight.
+  LayOutAhead(text) {
+    const starts = this.LineStarts(text);
+    const [first, end] = this.LinesInSight(starts, 0);
+    this.Place(this.layers.ahead, first, end, 0);
+    this.layers.ahead.lines.data = LinesText(text, starts, first, end);
   }
 
   // Gives screen readers the text shown.
@@ -82,17 +110,17 @@ export class ResultView {
   // Reads the list's font, width and height, which change with the screen, and wraps the text
   // anew for them.
   Measure() {
-    const style = getComputedStyle(this.inSight);
+    const style = getComputedStyle(this.firstLayer);
     const key = [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily, style.lineHeight].join();
     if (key !== this.font.key) {
       const padding = getComputedStyle(this.scroller);
       this.font = {
         key,
-        ...MeasureFont(this.inSight),
+        ...MeasureFont(this.firstLayer),
         paddingTop: parseFloat(padding.paddingTop),
         paddingBottom: parseFloat(padding.paddingBottom),
       };
-      this.inSight.style.left = padding.paddingLeft;
+      for (const { element } of Object.values(this.layers)) element.style.left = padding.paddingLeft;
     }
     this.width = this.sheet.getBoundingClientRect().width;
     this.height = this.scroller.clientHeight;
@@ -100,37 +128,64 @@ export class ResultView {
   }
 
   // Breaks the text into lines, unless they are broken for this text, font and width already.
-  // Where the browser is asked whether a line fits, its answer holds for every line of the same
-  // sum at this font and width.
   Wrap() {
     const { text, font, width, wrap } = this;
     if (text === wrap.text && font === wrap.font && width === wrap.width) return;
-    if (font !== wrap.font || width !== wrap.width) this.answers = new Map();
-    const Fits = (start, end, sum) => {
-      if (!this.answers.has(sum)) {
-        this.answers.set(sum, FitsOnOneLine(this.inSight, text.slice(start, end), width, font.lineHeight));
-      }
-      return this.answers.get(sum);
-    };
-    this.wrap = { text, font, width, starts: LineStarts(text, font.advances, width, Fits) };
+    this.wrap = { text, font, width, starts: this.LineStarts(text) };
     this.sheet.style.height = `${this.wrap.starts.length * font.lineHeight}px`;
-    this.inSight.style.width = `${width}px`;
+    for (const { element } of Object.values(this.layers)) element.style.width = `${width}px`;
+  }
+
+  // Where the lines of `text` start at this font and width. Where the browser is asked whether a
+  // line fits, its answer holds for every line of the same sum at this font and width.
+  LineStarts(text) {
+    const { font, width } = this;
+    if (font !== this.answers?.font || width !== this.answers.width) this.answers = { font, width, fits: new Map() };
+    const { fits } = this.answers;
+    const Fits = (start, end, sum) => {
+      if (!fits.has(sum)) fits.set(sum, FitsOnOneLine(this.firstLayer, text.slice(start, end), width, font.lineHeight));
+      return fits.get(sum);
+    };
+    return LineStarts(text, font.advances, width, Fits);
   }
 
   // Puts the lines that are in sight, whole or in part, where the sheet has them: as one text
   // with a line break after each, which lays out many times faster than a block for each.
   ShowLinesInSight() {
-    const { lineHeight, paddingTop } = this.font;
     const { starts, text } = this.wrap;
-    const top = this.top - paddingTop;
-    const first = Math.max(0, Math.floor(top / lineHeight));
-    const end = Math.min(starts.length, Math.ceil((top + this.height) / lineHeight));
-    this.inSight.style.top = `${first * lineHeight - top}px`;
-    this.inSight.style.height = `${(end - first) * lineHeight}px`;
-    if (this.shown.starts === starts && this.shown.first === first && this.shown.end === end) return;
-    this.shown = { starts, first, end };
-    const lines = [];
-    for (let line = first; line < end; ++line) lines.push(text.slice(starts[line], starts[line + 1]));
-    this.linesInSight.data = lines.join('\n');
+    const [first, end] = this.LinesInSight(starts, this.top);
+    if (this.shown.starts !== starts || this.shown.first !== first || this.shown.end !== end) {
+      this.shown = { starts, first, end };
+      this.PutInSight(LinesText(text, starts, first, end));
+    }
+    this.Place(this.layers.shown, first, end, this.top);
+  }
+
+  // Where the layer out of sight holds these lines already, the layers swap.
+  PutInSight(lines) {
+    const { shown, ahead } = this.layers;
+    if (lines !== ahead.lines.data) {
+      shown.lines.data = lines;
+      return;
+    }
+    this.layers = { shown: ahead, ahead: shown };
+    ahead.element.classList.remove('ahead');
+    shown.element.classList.add('ahead');
+  }
+
+  // The first line in sight, whole or in part, when the view is scrolled to `top`, and the line
+  // after the last.
+  LinesInSight(starts, top) {
+    const { lineHeight, paddingTop } = this.font;
+    const first = Math.max(0, Math.floor((top - paddingTop) / lineHeight));
+    const end = Math.min(starts.length, Math.ceil((top - paddingTop + this.height) / lineHeight));
+    return [first, end];
+  }
+
+  // Puts the layer's lines where the sheet has them.
+  Place({ element }, first, end, top) {
+    const { lineHeight, paddingTop } = this.font;
+    element.style.top = `${first * lineHeight - (top - paddingTop)}px`;
+    element.style.height = `${(end - first) * lineHeight}px`;
   }
 }

@@ -25,7 +25,7 @@ export class Tfrmmain {
     this.btnfilt = control('btnfilt');
     this.btncopy = control('btncopy');
     this.btnclose = control('btnclose');
-    this.result = new ResultView(this.memcode);
+    this.result = new ResultView(this.memcode, () => this.engine.NextRunText());
 
     this.btnfilt.addEventListener('click', () => this.btnfiltClick());
     this.btncopy.addEventListener('click', () => this.btncopyClick());
