@@ -51,7 +51,7 @@ test('controls sit at their places with their texts and spoken names', async (t)
         const origin = window.getBoundingClientRect();
         const box = element.getBoundingClientRect();
         // The list shows its lines in sight, not those laid out ahead, unseen.
-        const shown = element.querySelector('.list-in-sight:not(.ahead)') ?? element;
+        const shown = element.querySelector('.list-in-sight:not([inert])') ?? element;
         return {
           left: box.left - origin.left - window.clientLeft,
           top: box.top - origin.top - window.clientTop,
@@ -88,6 +88,14 @@ test('the window opens titled, in Chinese, with the focus in the draw field and 
   assert.deepEqual(list, { disabled: true, scrollBar: 'scroll', takesPointer: false, selectable: false });
 });
 
+test('a search of the page finds nothing of the list laid out ahead, unseen', async (t) => {
+  if (page.cannot.searchSkippingInert) return t.skip(page.cannot.searchSkippingInert);
+  await Start(page, site.url);
+  await List(page);
+  // From outside the draw field: a search from inside it stays there.
+  assert.equal(await page.Evaluate(() => (document.activeElement.blur(), window.find('0001'))), false);
+});
+
 test('Tab goes round the window in its order', async () => {
   await Start(page, site.url);
   const visited = [];
@@ -121,7 +129,7 @@ test('an accepted Filter shows the list and the caption under the busy cursor', 
       await page.Evaluate(() => {
         const frmmain = document.getElementById('frmmain');
         window.Seen = () => {
-          const lines = frmmain.querySelector('#memcode .list-in-sight:not(.ahead)');
+          const lines = frmmain.querySelector('#memcode .list-in-sight:not([inert])');
           return {
             busy: [lines, ...frmmain.children].map((control) => getComputedStyle(control).cursor === 'wait'),
             lines: lines.textContent,
@@ -304,7 +312,7 @@ function HitLine(number) {
   return page.Evaluate((entry) => {
     const memcode = document.getElementById('memcode');
     const view = memcode.querySelector('.list-scroll');
-    const inSight = memcode.querySelector('.list-in-sight:not(.ahead)');
+    const inSight = memcode.querySelector('.list-in-sight:not([inert])');
     const lines = inSight.textContent.split('\n');
     const lineHeight = inSight.getBoundingClientRect().height / lines.length;
     const index = lines.findIndex((line) => line.split(' ').includes(entry));
@@ -373,7 +381,7 @@ function ListLines() {
   return page.Evaluate(async () => {
     const memcode = document.getElementById('memcode');
     const view = memcode.querySelector('.list-scroll');
-    const InSight = () => memcode.querySelector('.list-in-sight:not(.ahead)');
+    const InSight = () => memcode.querySelector('.list-in-sight:not([inert])');
     const range = document.createRange();
     // The top of a character's box. WebKit gives the range of a character that starts a wrapped
     // line an empty box at the end of the line before too: the character's own is the last.

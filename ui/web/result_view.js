@@ -30,7 +30,7 @@ export class ResultView {
     // Both layers are in the list's font, measured in the first.
     this.firstLayer = part('list-in-sight');
     const ahead = this.firstLayer.cloneNode();
-    ahead.classList.add('ahead');
+    ahead.inert = true;
     this.firstLayer.after(ahead);
     this.layers = { shown: Layer(this.firstLayer), ahead: Layer(ahead) };
     this.upNext = upNext;
@@ -169,8 +169,8 @@ export class ResultView {
       return;
     }
     this.layers = { shown: ahead, ahead: shown };
-    ahead.element.classList.remove('ahead');
-    shown.element.classList.add('ahead');
+    ahead.element.inert = false;
+    shown.element.inert = true;
   }
 
   // The first line in sight, whole or in part, when the view is scrolled to `top`, and the line

@@ -58,6 +58,7 @@ class WebKitPage extends DrivenPage {
     ...kOnlyChromium,
     rightClick: 'a right click: WebKitWebDriver releases the right button as the left one, so the ' +
       'page sees a left click, and the right button held from then on',
+    searchSkippingInert: 'a search that skips inert text: WebKit\'s finds it',
   };
 
   constructor(session, server) {
