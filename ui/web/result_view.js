@@ -40,6 +40,7 @@ export class ResultView {
     this.text = '';
     this.font = { key: '' };
     this.wrap = {};
+    this.wrapAhead = {};
     this.shown = {};
     // Where the view is scrolled to: kept here, so that a Filter press or a hit reads nothing
     // from the page's layout before the frame lays it out once.
@@ -69,7 +70,9 @@ export class ResultView {
 
   // Lays out the lines a new `text` would show first in the layer out of sight.
   LayOutAhead(text) {
-    const starts = this.LineStarts(text);
+    this.wrapAhead = this.WrapOf(text);
+    const { starts } = this.wrapAhead;
+    // Placed as a new list is shown, from its start, so that the swap moves nothing.
     const [first, end] = this.LinesInSight(starts, 0);
     this.Place(this.layers.ahead, first, end, 0);
     this.layers.ahead.lines.data = LinesText(text, starts, first, end);
@@ -129,24 +132,27 @@ export class ResultView {
 
   // Breaks the text into lines, unless they are broken for this text, font and width already.
   Wrap() {
-    const { text, font, width, wrap } = this;
-    if (text === wrap.text && font === wrap.font && width === wrap.width) return;
-    this.wrap = { text, font, width, starts: this.LineStarts(text) };
-    this.sheet.style.height = `${this.wrap.starts.length * font.lineHeight}px`;
-    for (const { element } of Object.values(this.layers)) element.style.width = `${width}px`;
+    const wrap = this.WrapOf(this.text);
+    if (wrap === this.wrap) return;
+    this.wrap = wrap;
+    this.sheet.style.height = `${wrap.starts.length * wrap.font.lineHeight}px`;
+    for (const { element } of Object.values(this.layers)) element.style.width = `${wrap.width}px`;
   }
 
-  // Where the lines of `text` start at this font and width. Where the browser is asked whether a
-  // line fits, its answer holds for every line of the same sum at this font and width.
-  LineStarts(text) {
+  // Where the lines of `text` start at this font and width: as worked out for the list shown or
+  // the one laid out ahead, where it is one of them. Where the browser is asked whether a line
+  // fits, its answer holds for every line of the same sum at this font and width.
+  WrapOf(text) {
     const { font, width } = this;
+    const known = [this.wrap, this.wrapAhead].find((wrap) => wrap.text === text && wrap.font === font && wrap.width === width);
+    if (known) return known;
     if (font !== this.answers?.font || width !== this.answers.width) this.answers = { font, width, fits: new Map() };
     const { fits } = this.answers;
     const Fits = (start, end, sum) => {
       if (!fits.has(sum)) fits.set(sum, FitsOnOneLine(this.firstLayer, text.slice(start, end), width, font.lineHeight));
       return fits.get(sum);
     };
-    return LineStarts(text, font.advances, width, Fits);
+    return { text, font, width, starts: LineStarts(text, font.advances, width, Fits) };
   }
 
   // Puts the lines that are in sight, whole or in part, where the sheet has them: as one text
