@@ -153,6 +153,29 @@ inline const std::vector<Reentry> kReentries = {
     {"an empty verdict again does not re-enter", {}, "1", 1},
 };
 
+struct Announcement {
+  std::string_view row;
+  Steps before;
+  Steps steps;                         // what the player then does
+  std::vector<std::string_view> said;  // what a screen reader is told of it, in order
+};
+
+inline const std::vector<Announcement> kAnnouncements = {
+    {"every run tells the count", {"type 1234", "filter"}, {"filter"}, {kFilledCaption}},
+    {"a hit is told once", {"type 1234", "filter", "click"}, {"type 1234"}, {"中"}},
+    {"a miss is told once", {"type 1234", "filter", "click"}, {"type 5610"}, {"X"}},
+    {"the same hit again is told again",
+     {"type 1234", "filter", "click", "type 1234", "click"},
+     {"type 0000"},
+     {"中"}},
+    {"typing into the verdict field tells the verdict",
+     {"type 1234", "filter", "click", "type 5610"},
+     {"dj z"},
+     {"X"}},
+    {"a short draw tells nothing", {"type 1234", "filter", "click"}, {"type 123", "back"}, {}},
+    {"a check before any run tells nothing", {}, {"type 1234", "click"}, {}},
+};
+
 struct Hit {
   std::string_view row;
   std::string_view number;  // typed after the first run

@@ -25,4 +25,14 @@ constexpr std::optional<std::string_view> VerdictText(engine::VerdictKind kind) 
   return std::nullopt;
 }
 
+// What a screen reader is told after a draw check, where the player keeps typing: the verdict
+// the field then shows, told even when the field showed it already (a hit after a hit), since
+// the field's unchanged text raises nothing a screen reader would read. A check that empties
+// the field or leaves it as it was tells nothing.
+constexpr std::optional<std::string_view> VerdictAnnouncement(engine::VerdictKind kind) {
+  if (kind == engine::VerdictKind::Hit) return kHitText;
+  if (kind == engine::VerdictKind::Miss) return kMissText;
+  return std::nullopt;
+}
+
 }  // namespace ui

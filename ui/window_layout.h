@@ -72,6 +72,11 @@ inline constexpr ControlLayout kBtnclose{"btnclose", "退出", {424, 240, 33, 65
 //   writes the same verdict, which changes nothing, and the chain ends.
 // - edtcodeClick, a click in edtcode (a left press and its release, both in the field): the
 //   field emptied for the next draw, whether or not it had the focus.
+// What the player would otherwise have to go and look at is told to a screen reader where the
+// focus is (each front end's Announcer): after an accepted Filter, the caption, though it reads
+// the same after every run; after a draw check, ui::VerdictAnnouncement. One change of a field
+// is told once: what the handler's inner run, inside the write of the verdict, asks to tell is
+// told together with the outer run's, after the handler, as one announcement.
 
 // The rejection box's one button.
 inline constexpr std::string_view kConfirmText = "确定";

@@ -28,6 +28,21 @@ QStringList Steps(const cases::Steps& steps) {
 // The tables' row names are string literals, so their views end in a NUL.
 const char* Row(std::string_view row) { return row.data(); }
 
+// The accessible names a widget has each time it is shown.
+class ShowingsSeen : public QObject {
+ public:
+  explicit ShowingsSeen(QWidget* widget) : widget_(widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == widget_ && event->type() == QEvent::Show)
+      names << QAccessible::queryAccessibleInterface(widget_)->text(QAccessible::Name);
+    return false;
+  }
+  QStringList names;
+
+ private:
+  QWidget* widget_;
+};
+
 bool CentredOnScreen(const QWidget* window) {
   const QPoint offset = window->frameGeometry().center() - window->screen()->geometry().center();
   return offset.manhattanLength() <= 2;
@@ -276,6 +291,58 @@ class WindowTest : public QObject {
     QTest::keyClicks(window_.find<QLineEdit>("edtcode"), typed);
 
     QCOMPARE(drawChanges.count() + verdictChanges.count(), handlerRuns);
+  }
+
+  void announcements_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("said");
+    for (const cases::Announcement& announcement : cases::kAnnouncements) {
+      QStringList said;
+      for (const std::string_view text : announcement.said) said << Text(text);
+      QTest::newRow(Row(announcement.row))
+          << Steps(announcement.before) << Steps(announcement.steps) << said;
+    }
+  }
+
+  // A screen reader reads a notification each time it is shown, under its name.
+  void announcements() {
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, said);
+    perform(before);
+    QApplication::processEvents();
+    QWidget* notification = nullptr;
+    for (auto* child : window_->findChildren<QWidget*>()) {
+      if (QAccessible::queryAccessibleInterface(child)->role() == QAccessible::Notification)
+        notification = child;
+    }
+    QVERIFY(notification != nullptr);
+    QCOMPARE(notification->focusPolicy(), Qt::NoFocus);
+    QVERIFY(notification->size().isEmpty());
+    ShowingsSeen seen(notification);
+
+    perform(steps);
+    QApplication::processEvents();
+    QCOMPARE(seen.names, said);
+  }
+
+  // Orca reads a field's text in the runs of its attributes: they must cover it whole.
+  void fieldsReadWhole() {
+    perform({"type 1234", "filter", "click", "type 0001"});
+    for (const auto& [name, text] :
+         {std::pair{"edtcode", QStringLiteral("0001")}, std::pair{"edtdj", QStringLiteral("中")}}) {
+      auto* field = window_.find<QLineEdit>(name);
+      QCOMPARE(field->text(), text);
+      QAccessibleTextInterface* spoken =
+          QAccessible::queryAccessibleInterface(field)->textInterface();
+      QVERIFY(spoken != nullptr);
+      QCOMPARE(spoken->text(0, spoken->characterCount()), text);
+      int start = -1;
+      int end = -1;
+      spoken->attributes(int(text.size()) - 1, &start, &end);
+      QCOMPARE(std::pair(start, end), std::pair(0, int(text.size())));
+    }
   }
 
   void hitScrolls_data() {

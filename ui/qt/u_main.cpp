@@ -15,8 +15,10 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/click_edit.h"
 #include "ui/qt/enter_key.h"
+#include "ui/qt/field_accessible.h"
 #include "ui/qt/rejection_box.h"
 #include "ui/qt/screen_centre.h"
 #include "ui/qt/utf8_text.h"
@@ -41,6 +43,12 @@ QLabel* MakeLabel(const ui::ControlLayout& layout, QWidget* window) {
   auto* label = Place(new QLabel(Text(layout.text), window), layout);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
+}
+
+template <typename Field>
+Field* MakeField(const ui::ControlLayout& layout, QWidget* window) {
+  InstallFieldAccessible();
+  return Place(new Field(window), layout);
 }
 
 QPushButton* MakeButton(const ui::ControlLayout& layout, QWidget* window) {
@@ -93,11 +101,12 @@ Tfrmmain::Tfrmmain(QWidget* parent)
       memcode(Place(new QPlainTextEdit(this), ui::kMemcode)),
       Label1(MakeLabel(ui::kLabel1, this)),
       Label2(MakeLabel(ui::kLabel2, this)),
-      edtcode(Place(new ClickEdit(this), ui::kEdtcode)),
-      edtdj(Place(new QLineEdit(this), ui::kEdtdj)),
+      edtcode(MakeField<ClickEdit>(ui::kEdtcode, this)),
+      edtdj(MakeField<QLineEdit>(ui::kEdtdj, this)),
       btnfilt(MakeButton(ui::kBtnfilt, this)),
       btncopy(MakeButton(ui::kBtncopy, this)),
-      btnclose(MakeButton(ui::kBtnclose, this)) {
+      btnclose(MakeButton(ui::kBtnclose, this)),
+      announcer(new Announcer(this)) {
   setWindowTitle(Text(ui::kApplicationTitle));
   setFont(WindowFont());
   resize(kClientSize);
@@ -169,6 +178,7 @@ void Tfrmmain::btnfiltClick() {
   memcode->setPlainText(Text(result.text));
   lbljushu->setText(Text(result.caption));
   ShowDefaultCursor();
+  announcer->Say(lbljushu->text());
 }
 
 // The user presses Copy (复制).
@@ -188,6 +198,7 @@ void Tfrmmain::edtcodeChange() {
   if (!text) return;
   edtdj->setText(Text(*text));
   if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
+  if (const auto spoken = ui::VerdictAnnouncement(verdict.kind)) announcer->Say(Text(*spoken));
 }
 
 // The user clicks in edtcode.

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Announcer;
 class ClickEdit;
 class QLabel;
 class QLineEdit;
@@ -38,4 +39,5 @@ class Tfrmmain : public QWidget {
   QPushButton* btnfilt;
   QPushButton* btncopy;
   QPushButton* btnclose;
+  Announcer* announcer;
 };
