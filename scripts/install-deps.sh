@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of the named sets, or of every set when none is named:
-#   install-deps.sh [build] [windows] [web] [packaging] [release] [analysis]
+#   install-deps.sh [build] [windows] [web] [packaging] [release] [analysis] [screenreader]
 # Quiet when everything is already there; asks apt only for what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,9 +29,14 @@ declare -A sets=(
   # sanitizer builds, fuzzing (libFuzzer is in the compiler runtime), symbolized reports, and
   # static analysis
   [analysis]="clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14 cppcheck"
+  # the screen-reader test: Orca on a display of its own with a window manager, its buses and
+  # speech server speaking into no sound device, keys typed through the X server, and the
+  # browser it reads the page in
+  [screenreader]="orca openbox xvfb xdotool dbus dbus-x11 at-spi2-core libglib2.0-bin
+    speech-dispatcher speech-dispatcher-espeak-ng espeak-ng procps bsdutils nodejs firefox-esr"
 )
 names=("$@")
-[[ $# -gt 0 ]] || names=(build windows web packaging release analysis)
+[[ $# -gt 0 ]] || names=(build windows web packaging release analysis screenreader)
 packages=()
 for name in "${names[@]}"; do
   [[ -n "${sets[$name]:-}" ]] || { echo "install-deps.sh: no set named $name" >&2; exit 2; }

@@ -12,6 +12,7 @@ cmake --build --preset default
 ctest --preset default
 bash scripts/windows.sh
 bash scripts/web.sh
+bash scripts/screen-reader.sh
 bash scripts/check-reproducible.sh
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh 20

@@ -4,7 +4,9 @@
 #include <emscripten/val.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/engine.h"
 #include "ui/enter_key.h"
@@ -67,10 +69,16 @@ engine::DrawVerdict CheckDraw(const val& resultText, const std::string& drawText
   return engine::CheckDraw(text, drawText);
 }
 
-// The verdict field's new text, or null when it is to stay as it is.
-val VerdictText(engine::VerdictKind kind) {
-  const auto text = ui::VerdictText(kind);
+val TextOrNull(std::optional<std::string_view> text) {
   return text ? val(std::string(*text)) : val::null();
+}
+
+// The verdict field's new text, or null when it is to stay as it is.
+val VerdictText(engine::VerdictKind kind) { return TextOrNull(ui::VerdictText(kind)); }
+
+// What a screen reader is told after the check, or null for nothing.
+val VerdictAnnouncement(engine::VerdictKind kind) {
+  return TextOrNull(ui::VerdictAnnouncement(kind));
 }
 
 }  // namespace
@@ -99,5 +107,6 @@ EMSCRIPTEN_BINDINGS(tarvello) {
   function("NextRunText", &NextRunText);
   function("CheckDraw", &CheckDraw);
   function("VerdictText", &VerdictText);
+  function("VerdictAnnouncement", &VerdictAnnouncement);
   function("ResolveEnter", &ui::ResolveEnter);
 }

@@ -293,6 +293,33 @@ test("the program's write of a new verdict re-enters the check once", async (t) 
   }
 });
 
+test('what the window tells a screen reader where the player types', async (t) => {
+  for (const row of cases.announcements) {
+    await t.test(row.row, async () => {
+      await StartAfter(row.before);
+      // Each text comes into the live region as a node of its own.
+      await page.Evaluate(() => {
+        window.told = [];
+        new MutationObserver((changes) => {
+          for (const change of changes) for (const node of change.addedNodes) window.told.push(node.textContent);
+        }).observe(document.getElementById('announcement'), { childList: true });
+      });
+      await Perform(page, row.steps);
+      assert.deepEqual(await page.Evaluate(() => window.told), row.said);
+    });
+  }
+  await t.test('as a polite status, read after a run, a hit and a miss', { skip: page.cannot.spokenNames }, async () => {
+    await Start(page, site.url);
+    const heard = [];
+    for (const steps of [['type 1234', 'filter'], ['click', 'type 1234'], ['click', `type ${cases.excludedDraw}`]]) {
+      await Perform(page, steps);
+      heard.push(await page.LiveRegions());
+    }
+    const region = (text) => [{ role: 'status', live: 'polite', text }];
+    assert.deepEqual(heard, [region(cases.filledCaption), region('中'), region('X')]);
+  });
+});
+
 // A screenshot once two in a row are the same: a scroll bar that overlays its view (WebKitGTK's)
 // shows as the view scrolls and fades out after.
 async function SettledScreenshot(selector) {

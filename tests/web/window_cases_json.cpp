@@ -108,6 +108,13 @@ std::string Cases() {
                          Field("handlerRuns", Number(r.handlerRuns));
                 }) +
           ",\n";
+  json += "  \"announcements\": " +
+          Table(cases::kAnnouncements,
+                [](const cases::Announcement& a) {
+                  return Field("before", Steps(a.before)) + Field("steps", Steps(a.steps)) +
+                         Field("said", Steps(a.said));
+                }) +
+          ",\n";
   json += "  \"hits\": " +
           Table(cases::kHits,
                 [](const cases::Hit& h) {

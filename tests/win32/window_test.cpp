@@ -14,6 +14,7 @@
 
 #include "tests/win32/window_driver.h"
 #include "ui/win32/application.h"
+#include "ui/win32/live_region.h"
 #include "ui/win32/window_font.h"
 #include "ui/window_layout.h"
 
@@ -352,6 +353,41 @@ TEST(Win32Window, WritingTheVerdictReentersTheCheckOnce) {
     EXPECT_EQ(changes, reentry.handlerRuns);
     RemoveWindowSubclass(window.window(), countChanges, 1);
   }
+}
+
+// Narrator and NVDA read a live region's name when it raises its change.
+TEST(Win32Window, TellsTheCountAndVerdictsThroughALiveRegion) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  for (const cases::Announcement& announcement : cases::kAnnouncements) {
+    SCOPED_TRACE(std::string(announcement.row));
+    WindowDriver window;
+    window.Perform(announcement.before);
+    window.Pump();
+    static std::vector<std::string>* told = nullptr;
+    std::vector<std::string> said;
+    told = &said;
+    HWINEVENTHOOK hook = SetWinEventHook(
+        win32::kEventObjectLiveRegionChanged, win32::kEventObjectLiveRegionChanged, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND region, LONG object, LONG child, DWORD, DWORD) CALLBACK {
+          IAccessible* accessible = nullptr;
+          VARIANT self{};
+          BSTR name = nullptr;
+          if (AccessibleObjectFromEvent(region, object, child, &accessible, &self) != S_OK) return;
+          if (accessible->get_accName(self, &name) == S_OK && name != nullptr) {
+            told->push_back(win32::Narrow(name));
+          }
+          SysFreeString(name);
+          accessible->Release();
+        },
+        0, 0, WINEVENT_OUTOFCONTEXT);
+
+    window.Perform(announcement.steps);
+    window.Pump();
+    UnhookWinEvent(hook);
+
+    EXPECT_EQ(said, std::vector<std::string>(announcement.said.begin(), announcement.said.end()));
+  }
+  CoUninitialize();
 }
 
 TEST(Win32Window, HitSelectsTheEntryAndScrollsItIntoView) {

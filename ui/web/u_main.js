@@ -1,4 +1,5 @@
 // The program's one window. It holds its controls and passes every user action to the engine.
+import { Announcer } from './announcer.js';
 import { CopyText } from './clipboard.js';
 import { SetText } from './edit_text.js';
 import { ShowRejection } from './rejection_box.js';
@@ -25,6 +26,7 @@ export class Tfrmmain {
     this.btnfilt = control('btnfilt');
     this.btncopy = control('btncopy');
     this.btnclose = control('btnclose');
+    this.announcer = new Announcer(control('announcement'));
     this.result = new ResultView(this.memcode, () => this.engine.NextRunText());
 
     this.btnfilt.addEventListener('click', () => this.btnfiltClick());
@@ -65,6 +67,7 @@ export class Tfrmmain {
     // The same caption again would be laid out again.
     if (this.lbljushu.textContent !== run.caption) this.lbljushu.textContent = run.caption;
     this.ShowDefaultCursor();
+    this.announcer.Say(run.caption);
   }
 
   // The user presses Copy (复制).
@@ -90,6 +93,8 @@ export class Tfrmmain {
     if (text === null) return;
     SetText(this.edtdj, text);
     if (verdict.kind === this.engine.VerdictKind.Hit) this.result.Select(verdict.start, verdict.length);
+    const spoken = this.engine.VerdictAnnouncement(verdict.kind);
+    if (spoken !== null) this.announcer.Say(spoken);
   }
 
   // The user clicks in edtcode.

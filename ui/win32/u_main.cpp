@@ -187,6 +187,7 @@ void Tfrmmain::CreateControls() {
       MakeControl(frmmain, L"BUTTON", ui::kBtnclose, kIdBtnclose, WS_TABSTOP | BS_PUSHBUTTON);
   Label2 = MakeControl(frmmain, L"STATIC", ui::kLabel2, kIdLabel2, kLabel);
   edtdj = MakeControl(frmmain, L"EDIT", ui::kEdtdj, kIdEdtdj, kEdit, WS_EX_CLIENTEDGE);
+  announcer.Create(frmmain);
 
   // Neither field has a length limit; 0 lifts the edit control's default of 32,767.
   SendMessageW(edtcode, EM_SETLIMITTEXT, 0, 0);
@@ -279,6 +280,7 @@ void Tfrmmain::btnfiltClick() {
   win32::SetTextIfDifferent(memcode, win32::Widen(result.text));
   win32::SetTextIfDifferent(lbljushu, win32::Widen(result.caption));
   ShowDefaultCursor();
+  announcer.Say(win32::Widen(result.caption));
 }
 
 // The user presses Copy (复制).
@@ -300,6 +302,9 @@ void Tfrmmain::edtcodeChange() {
   if (!text) return;
   win32::SetTextIfDifferent(edtdj, win32::Widen(*text));
   if (verdict.kind == engine::VerdictKind::Hit) SelectInResult(verdict.start, verdict.length);
+  if (const auto spoken = ui::VerdictAnnouncement(verdict.kind)) {
+    announcer.Say(win32::Widen(*spoken));
+  }
 }
 
 // The user clicks in edtcode.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/win32/announcer.h"
 #include "ui/win32/owned_handle.h"
 #include "ui/win32/window_class.h"
 
@@ -57,6 +58,7 @@ class Tfrmmain {
   HWND btnfilt = nullptr;
   HWND btncopy = nullptr;
   HWND btnclose = nullptr;
+  win32::Announcer announcer;
 
   std::wstring fontFace;
   win32::OwnedFont font;

@@ -54,4 +54,17 @@ export class ChromiumPage extends ScriptedPage {
     if (node.name?.value) return node.name.value;
     return nodes.filter((n) => node.childIds.includes(n.nodeId)).map((n) => n.name?.value ?? '').join('');
   }
+
+  // The page's live regions as a screen reader finds them: role, politeness and text.
+  async LiveRegions() {
+    const cdp = await this.page.context().newCDPSession(this.page);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    await cdp.detach();
+    const byId = new Map(nodes.map((n) => [n.nodeId, n]));
+    const text = (n) => (n.role?.value === 'StaticText' ? n.name.value : (n.childIds ?? []).map((id) => text(byId.get(id))).join(''));
+    const live = (n) => n.properties?.find((p) => p.name === 'live')?.value.value;
+    return nodes
+      .filter((n) => live(n) !== undefined && live(byId.get(n.parentId) ?? {}) === undefined)
+      .map((n) => ({ role: n.role.value, live: live(n), text: text(n) }));
+  }
 }

@@ -1,0 +1,22 @@
+// Tells a screen reader a short text while the focus stays where it is: a polite live region,
+// out of sight, where each text comes as an element of its own. Orca drops a live region's text
+// that equals the one it last read, unless it comes in a new node. Texts asked for while a
+// handler runs are told once it returns, the last of them.
+export class Announcer {
+  constructor(region) {
+    this.region = region;
+    this.text = null;
+  }
+
+  Say(text) {
+    const pending = this.text !== null;
+    this.text = text;
+    if (pending) return;
+    queueMicrotask(() => {
+      const said = this.region.ownerDocument.createElement('span');
+      said.textContent = this.text;
+      this.region.replaceChildren(said);
+      this.text = null;
+    });
+  }
+}
