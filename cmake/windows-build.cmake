@@ -1,8 +1,10 @@
 # windows_build(<column> <value>): sets the facts of the Windows build whose <column> (preset,
 # flavour or processor) is <value>, from cmake/windows-builds.txt, as TARVELLO_WINDOWS_PRESET,
-# _FLAVOUR, _PROCESSOR, _WINE, _WINEARCH, _MANIFEST_PROCESSOR, _NSIS_TARGET and _FILE_TYPE.
+# _FLAVOUR, _PROCESSOR, _WINE, _WINEARCH, _MANIFEST_PROCESSOR, _NSIS_TARGET, _FILE_TYPE, _BITS
+# and _NEWEST.
 function(windows_build column value)
-  set(columns PRESET FLAVOUR PROCESSOR WINE WINEARCH MANIFEST_PROCESSOR NSIS_TARGET FILE_TYPE)
+  set(columns PRESET FLAVOUR PROCESSOR WINE WINEARCH MANIFEST_PROCESSOR NSIS_TARGET FILE_TYPE BITS
+              NEWEST)
   string(TOUPPER ${column} column)
   list(FIND columns ${column} key)
   set(table ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/windows-builds.txt)

@@ -4,7 +4,8 @@
 # the two runs leave in dist/; diffoscope shows what differs. The clones get the working tree's
 # uncommitted changes to files git knows (a new file counts once it is added with git add). The
 # second run differs from the first in time zone, locale and umask, runs with its clock 400
-# days ahead, and, where FUSE is at hand, lists every folder in shuffled order (disorderfs).
+# days ahead, and, where FUSE is at hand, lists every folder in shuffled order (disorderfs);
+# where it is not, the file $TARVELLO_NOT_RUN names says so, when that is set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh release
@@ -36,7 +37,10 @@ clone() {
 if disorderfs --shuffle-dirents=yes --quiet "$stored" "$shuffled" >/dev/null 2>&1; then
   trap 'fusermount -u "$shuffled" 2>/dev/null || true' EXIT
 else
-  echo "no FUSE here: the second release run lists its folders in the usual order" >&2
+  not_run="release files not checked with shuffled folders: no FUSE here (the second release"
+  not_run+=" run listed its folders in the usual order)"
+  echo "$not_run" >&2
+  [[ -z "${TARVELLO_NOT_RUN:-}" ]] || echo "$not_run" >>"$TARVELLO_NOT_RUN"
 fi
 (
   umask 077

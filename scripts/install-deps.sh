@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of the named sets, or of every set when none is named:
-#   install-deps.sh [build] [windows] [web] [packaging] [release] [analysis] [screenreader]
+#   install-deps.sh [build] [windows] [web] [workflows] [packaging] [release] [analysis]
+#                   [screenreader]
 # Quiet when everything is already there; asks apt only for what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +23,8 @@ declare -A sets=(
   # Firefox ESR
   [web]="cmake ninja-build emscripten nodejs imagemagick chromium webkit2gtk-driver xvfb
     firefox-esr"
+  # the check of the publishing workflows, in node
+  [workflows]="nodejs"
   # the install and Debian package checks
   [packaging]="desktop-file-utils appstream dpkg-dev file binutils gzip man-db groff-base lintian"
   # reproducible release files: zip normalizing, and the check that builds them twice
@@ -36,7 +39,7 @@ declare -A sets=(
     speech-dispatcher speech-dispatcher-espeak-ng espeak-ng procps bsdutils nodejs firefox-esr"
 )
 names=("$@")
-[[ $# -gt 0 ]] || names=(build windows web packaging release analysis screenreader)
+[[ $# -gt 0 ]] || names=("${!sets[@]}")
 packages=()
 for name in "${names[@]}"; do
   [[ -n "${sets[$name]:-}" ]] || { echo "install-deps.sh: no set named $name" >&2; exit 2; }
@@ -97,7 +100,7 @@ install() {
 install "${packages[@]}"
 
 # npm comes with some builds of node and in a package of its own with Debian's.
-if [[ " ${names[*]} " == *" web "* ]] && ! command -v npm >/dev/null; then install npm; fi
+if [[ " ${packages[*]} " == *" nodejs "* ]] && ! command -v npm >/dev/null; then install npm; fi
 
 if [[ " ${names[*]} " == *" windows "* ]]; then
   # 32-bit wine only where the kernel runs 32-bit programs: elsewhere the 32-bit Windows

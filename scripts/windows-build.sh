@@ -1,8 +1,9 @@
 # Sourced by the scripts that run or check a Windows build. windows_build <column> <value> sets
 # the facts of the build whose <column> (preset, flavour or processor) is <value>, from
 # cmake/windows-builds.txt: $preset, $flavour, $processor, $wine (the loader's path), $winearch,
-# $manifest_processor, $nsis_target and $file_type. windows_build_of <program.exe> does the same
-# for the build a Windows program comes from, by what `file` says of it.
+# $manifest_processor, $nsis_target, $file_type, $bits and $newest (the Windows it is for).
+# windows_build_of <program.exe> does the same for the build a Windows program comes from, by
+# what `file` says of it.
 windows_build_table="$(dirname "${BASH_SOURCE[0]}")/../cmake/windows-builds.txt"
 
 # Each build's row, its fields separated by | alone.
@@ -13,7 +14,7 @@ windows_build_rows() {
 windows_build_set() {
   local loader
   IFS='|' read -r preset flavour processor loader winearch manifest_processor nsis_target \
-    file_type <<<"$1"
+    file_type bits newest <<<"$1"
   wine=/usr/lib/wine/$loader
 }
 

@@ -73,13 +73,16 @@ done
 
 tr -d '\r' <LICENSE.txt | cmp -s - "$source_dir/LICENSE" || fail "LICENSE.txt is not LICENSE"
 
-# UTF-8 with a byte order mark, so that any Notepad shows the Chinese; it names this version and
-# the window's texts as the window has them.
+# UTF-8 with a byte order mark, so that any Notepad shows the Chinese; it names, in Chinese and
+# in English, this version and the Windows this build is for, and the window's texts as the
+# window has them.
 [[ $(head -c 3 README.txt | od -An -tx1 | tr -d ' \n') == efbbbf ]] ||
   fail "README.txt does not start with a UTF-8 byte order mark"
 iconv -f UTF-8 -t UTF-8 README.txt >/dev/null 2>&1 || fail "README.txt is not valid UTF-8"
-grep -q "Tarvello $version（" README.txt || fail "README.txt does not name version $version"
-grep -q "^Tarvello $version (" README.txt || fail "README.txt's English part does not name $version"
+for words in "Tarvello $version（$bits 位 Windows）" "Windows $newest（$bits 位）" \
+  "Tarvello $version ($bits-bit Windows)" "Windows $newest ($bits-bit)"; do
+  grep -qF "$words" README.txt || fail "README.txt does not say $words"
+done
 # A label's text without the colon that follows it in the window.
 layout_text() {
   local text
