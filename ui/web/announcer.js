@@ -1,7 +1,8 @@
 // Tells a screen reader a short text while the focus stays where it is: a polite live region,
-// out of sight, where each text comes as an element of its own. Orca drops a live region's text
-// that equals the one it last read, unless it comes in a new node. Texts asked for while a
-// handler runs are told once it returns, the last of them.
+// out of sight, where each text comes as a paragraph of its own. Orca drops a text inserted into
+// a live region that equals the one it last read; a new paragraph is an object of its own, where
+// the text of a span would merge into the region's. Texts asked for while a handler runs are told
+// once it returns, the last of them.
 export class Announcer {
   constructor(region) {
     this.region = region;
@@ -13,7 +14,7 @@ export class Announcer {
     this.text = text;
     if (pending) return;
     queueMicrotask(() => {
-      const said = this.region.ownerDocument.createElement('span');
+      const said = this.region.ownerDocument.createElement('p');
       said.textContent = this.text;
       this.region.replaceChildren(said);
       this.text = null;
