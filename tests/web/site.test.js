@@ -8,7 +8,8 @@ import { after, before, test } from 'node:test';
 
 import { ChromiumPage, kWithoutWebAssembly } from './drivers/chromium.js';
 import {
-  cases, kSite, LaunchBrowser, List, Perform, ServeSite, Start, Started, TapRunThenFindItsLast,
+  cases, kSite, LaunchBrowser, List, Perform, PlainEngineKept, ServeSite, Start, Started,
+  TapRunThenFindItsLast,
 } from './page.js';
 
 const kAxe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -85,14 +86,8 @@ test('after one visit the page loads and works with the network gone', async (t)
           await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
         }
       });
-      if (row.without) {
-        await page.WaitFor(async () => {
-          const kept = await Promise.all((await caches.keys()).map(async (name) => (await caches.open(name)).keys()));
-          return kept.flat().some((request) => request.url.includes('/tarvello_engine_plain.'));
-        });
-      } else {
-        assert.deepEqual(site.requested.filter(IsPlainEngine), []);
-      }
+      if (row.without) await PlainEngineKept(page);
+      else assert.deepEqual(site.requested.filter(IsPlainEngine), []);
       const manifest = await page.Evaluate(async () => (await fetch('manifest.webmanifest')).json());
       await site.close();
 
