@@ -2,15 +2,13 @@
 import TarvelloEngine from './tarvello_engine.js';
 import { Tfrmmain } from './u_main.js';
 
-// The engine as plain JavaScript: fetched only where WebAssembly is missing (Lockdown Mode) or
-// refused (a policy read without 'wasm-unsafe-eval'), and then kept by the service worker.
+// Only where WebAssembly is missing (Lockdown Mode) or refused (a policy read without
+// 'wasm-unsafe-eval'): the loader then throws at once, or its promise rejects.
 const kPlainEngine = './tarvello_engine_plain.js';
 
-// Without the box a rejection shows in, the page does not start: the page's message says why.
-if (typeof HTMLDialogElement !== 'function') throw new Error('no <dialog>: the browser is too old for the page');
+// Without the rejection box the page does not start, and its message says why.
+if (typeof HTMLDialogElement !== 'function') throw new Error('no <dialog>');
 
-// Where WebAssembly is missing, the loader throws at once; where it is refused, its promise
-// rejects.
 async function StartEngine() {
   try {
     return { engine: await TarvelloEngine(), plain: false };
@@ -23,8 +21,8 @@ async function StartEngine() {
 const { engine, plain } = await StartEngine();
 new Tfrmmain(engine, document);
 
-// Keeps the site's files, so that the next start needs no network. The plain engine was fetched
-// before any worker could see it: the worker is asked to keep it.
+// Keeps the site's files, so that the next start needs no network; the worker did not see the
+// plain engine fetched, and is asked to keep it.
 if ('serviceWorker' in navigator) {
   navigator.serviceWorker.register('sw.js');
   if (plain) {
