@@ -18,15 +18,15 @@ async function StartEngine() {
   }
 }
 
-const { engine, plain } = await StartEngine();
-new Tfrmmain(engine, document);
-
-// Keeps the site's files, so that the next start needs no network; the worker did not see the
-// plain engine fetched, and is asked to keep it.
-if ('serviceWorker' in navigator) {
+// Not awaited at the top level, which Chrome knows only from 89.
+StartEngine().then(({ engine, plain }) => {
+  new Tfrmmain(engine, document);
+  // Keeps the site's files, so that the next start needs no network; the worker did not see the
+  // plain engine fetched, and is asked to keep it.
+  if (!('serviceWorker' in navigator)) return;
   navigator.serviceWorker.register('sw.js');
   if (plain) {
     const file = new URL(kPlainEngine, import.meta.url).href;
     navigator.serviceWorker.ready.then(({ active }) => active.postMessage(file));
   }
-}
+});
