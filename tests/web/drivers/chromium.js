@@ -20,17 +20,21 @@ export function LaunchChromium(options = {}) {
 
 // Chromium as the browsers that run the engine in plain JavaScript: without WebAssembly, removed
 // before the page's scripts run (Lockdown Mode), or refusing it under the page's policy read
-// without 'wasm-unsafe-eval', as browsers that do not know the keyword read it: each the options of
-// its context and what is done to it.
+// without 'wasm-unsafe-eval', as browsers that do not know the keyword read it, and then without
+// the inert property too, as Safari 15.4 and Chrome before 97 are: each the options of its context
+// and what is done to it.
 export const kWithoutWebAssembly = {
   missing: { Prepare: (context) => context.addInitScript('delete globalThis.WebAssembly') },
   // With no worker, which would serve the page it kept past the route.
   refused: {
     options: { serviceWorkers: 'block' },
-    Prepare: (context) => context.route((url) => url.pathname === '/', async (route) => {
-      const response = await route.fetch();
-      await route.fulfill({ response, body: (await response.text()).replace(" 'wasm-unsafe-eval'", '') });
-    }),
+    Prepare: async (context) => {
+      await context.addInitScript('delete HTMLElement.prototype.inert');
+      await context.route((url) => url.pathname === '/', async (route) => {
+        const response = await route.fetch();
+        await route.fulfill({ response, body: (await response.text()).replace(" 'wasm-unsafe-eval'", '') });
+      });
+    },
   },
 };
 
