@@ -13,6 +13,9 @@ import { fileURLToPath } from 'node:url';
 // The names that visitors and the browser ask for, which therefore stay as they are.
 const kFixedNames = new Set(['index.html', 'manifest.webmanifest']);
 const kTextTypes = new Set(['.html', '.css', '.js', '.webmanifest']);
+// The files that a browser fetches only where it needs them: the worker keeps them only for a page
+// that asks, so that the others never download them.
+const kOnRequest = new Set(['tarvello_engine_plain.js']);
 
 const Digest = (bytes) => crypto.createHash('sha256').update(bytes).digest('hex');
 
@@ -50,14 +53,18 @@ export function NameByContent(sources) {
 
 // Writes the site from its source files (a map of name to bytes) and the worker's template.
 export function WriteSite(sources, site, workerTemplate) {
-  const named = [...NameByContent(sources).values()].sort((a, b) => (a.name < b.name ? -1 : 1));
+  const byName = NameByContent(sources);
+  const named = [...byName.values()].sort((a, b) => (a.name < b.name ? -1 : 1));
+  const onRequest = new Set([...kOnRequest].map((name) => byName.get(name)?.name));
+  const Quoted = (files) => files.map(({ name }) => `'${name}'`).join(', ');
   fs.rmSync(site, { recursive: true, force: true });
   fs.mkdirSync(site, { recursive: true });
   for (const { name, bytes } of named) fs.writeFileSync(path.join(site, name), bytes);
   const listing = named.map(({ name, bytes }) => `${name} ${Digest(bytes)}\n`).join('');
   const worker = workerTemplate
     .replace('@SITE_DIGEST@', Digest(listing).slice(0, 16))
-    .replace('@SITE_FILES@', ["'./'", ...named.map(({ name }) => `'${name}'`)].join(', '));
+    .replace('@SITE_FILES@', ["'./'", Quoted(named.filter(({ name }) => !onRequest.has(name)))].join(', '))
+    .replace('@SITE_FILES_ON_REQUEST@', Quoted(named.filter(({ name }) => onRequest.has(name))));
   fs.writeFileSync(path.join(site, 'sw.js'), worker);
 }
 

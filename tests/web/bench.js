@@ -2,18 +2,23 @@
 // input event to the end of the frame that shows its result, median of many repetitions, on a
 // desktop and on a phone. Beside it, the time from when the page is handed the event: before
 // that, the browser is still turning the touch or key into it, which the page has no say in and
-// which on a busy machine varies the most. Not a test: it asserts nothing.
+// which on a busy machine varies the most. On the phone, the engine in plain JavaScript, as
+// browsers without WebAssembly run it, beside the WebAssembly engine. Not a test: it asserts
+// nothing.
 // node tests/web/bench.js
-import { ChromiumPage } from './drivers/chromium.js';
+import { ChromiumPage, kWithoutWebAssembly } from './drivers/chromium.js';
 import { LaunchBrowser, List, ServeSite, Start } from './page.js';
 
 const kRepetitions = 21;
+// Each engine by how the page goes without WebAssembly (kWithoutWebAssembly), if it does.
+const kEngines = { WebAssembly: undefined, 'plain JavaScript': 'missing' };
 const kModes = [
-  { name: 'desktop', options: {}, throttling: 1 },
+  { name: 'desktop', options: {}, throttling: 1, engines: ['WebAssembly'] },
   {
     name: 'phone, 360 x 740 at scale 3, processor 4x slower',
     options: { viewport: { width: 360, height: 740 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
     throttling: 4,
+    engines: ['WebAssembly', 'plain JavaScript'],
   },
 ];
 
@@ -77,8 +82,10 @@ async function RunThenType(page, press, draw) {
   return number.slice(-1);
 }
 
-async function Measure(browser, url, mode) {
+// The rows of one engine's page, in their pairs.
+async function Pairs(browser, url, mode, engine) {
   const context = await browser.newContext(mode.options);
+  await kWithoutWebAssembly[kEngines[engine]]?.Prepare(context);
   const page = await context.newPage();
   const cdp = await context.newCDPSession(page);
   await cdp.send('Emulation.setCPUThrottlingRate', { rate: mode.throttling });
@@ -91,7 +98,7 @@ async function Measure(browser, url, mode) {
   await page.keyboard.type('1234');
 
   // The press is compared with the floor, the hit with the miss.
-  const pairs = [[
+  return [[
     ['a tap or click on the count label, which does nothing: the wait for a frame',
       () => Time(page, 'lbljushu', 'click', () => press('#lbljushu'))],
     ['a Filter press, to the list and caption painted',
@@ -106,15 +113,22 @@ async function Measure(browser, url, mode) {
       return Time(page, 'edtcode', 'input', () => page.keyboard.type(last));
     }],
   ]];
-  console.log(`${mode.name}:`);
-  for (const rows of pairs) {
-    const medians = await Medians(rows.map(([, measure]) => measure));
+}
+
+// The engines of a mode take turns too, each row's columns side by side.
+async function Measure(browser, url, mode) {
+  const pairs = [];
+  for (const engine of mode.engines) pairs.push(await Pairs(browser, url, mode, engine));
+  console.log(`${mode.name}: ${mode.engines.join(' | ')}`);
+  for (const [index, rows] of pairs[0].entries()) {
+    const medians = await Medians(pairs.flatMap((engine) => engine[index].map(([, measure]) => measure)));
     rows.forEach(([what], row) => {
-      const [total, handed] = medians[row].map((time) => time.toFixed(1).padStart(6));
-      console.log(`${total} ${handed}  ${what}`);
+      const columns = mode.engines.map((_, engine) => medians[engine * rows.length + row]
+        .map((time) => time.toFixed(1).padStart(6)).join(' '));
+      console.log(`${columns.join(' |')}  ${what}`);
     });
   }
-  await context.close();
+  for (const context of browser.contexts()) await context.close();
 }
 
 const site = await ServeSite();

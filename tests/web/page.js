@@ -62,3 +62,8 @@ export const List = (page) => page.Evaluate(async () => {
   return document.querySelector('#memcode textarea').value;
 });
 export const Caption = (page) => page.Evaluate(() => document.getElementById('lbljushu').textContent);
+// Waits until the service worker keeps the engine in plain JavaScript, as the page asks it to.
+export const PlainEngineKept = (page) => page.WaitFor(async () => {
+  const kept = await Promise.all((await caches.keys()).map(async (name) => (await caches.open(name)).keys()));
+  return kept.flat().some(({ url }) => url.includes('/tarvello_engine_plain.'));
+});

@@ -21,11 +21,14 @@ const kTypes = {
 const kCompressed = new Set(['.html', '.css', '.js', '.webmanifest']);
 
 // Port 0 takes a free one. The cache control is what every response carries; Serve(folder)
-// serves another folder from then on, as a host does after an update.
+// serves another folder from then on, as a host does after an update. `requested` holds the name
+// of every file asked for, by a page or its worker.
 export async function ServeSite(port = 0, { cacheControl = 'no-cache' } = {}) {
   let site = kSite;
+  const requested = [];
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).slice(1);
+    requested.push(name);
     const file = path.join(site, name === '' ? 'index.html' : name);
     if (path.dirname(file) !== site || !fs.existsSync(file)) {
       response.writeHead(404).end();
@@ -48,6 +51,7 @@ export async function ServeSite(port = 0, { cacheControl = 'no-cache' } = {}) {
   await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    requested,
     Serve: (folder) => (site = path.resolve(folder)),
     close: () => {
       server.closeAllConnections();

@@ -6,9 +6,10 @@ import { createRequire } from 'node:module';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 
-import { ChromiumPage } from './drivers/chromium.js';
+import { ChromiumPage, kWithoutWebAssembly } from './drivers/chromium.js';
 import {
-  cases, kSite, LaunchBrowser, List, Perform, ServeSite, Start, Started, TapRunThenFindItsLast,
+  cases, kSite, LaunchBrowser, List, Perform, PlainEngineKept, ServeSite, Start, Started,
+  TapRunThenFindItsLast,
 } from './page.js';
 
 const kAxe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -64,45 +65,94 @@ test('the site is small, and the page asks for nothing but its own files', async
   assert.deepEqual(problems, []);
 });
 
-test('after one visit the page loads and works with the network gone', async (t) => {
-  const site = await Serve(t);
-  const { page, problems } = await OpenPage(t);
-  await Start(page, site.url);
-  await page.Evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
-    }
-  });
-  const manifest = await page.Evaluate(async () => (await fetch('manifest.webmanifest')).json());
-  await site.close();
+const IsPlainEngine = (name) => /(^|\/)tarvello_engine_plain\./.test(name);
 
-  await page.Reload();
-  await Started(page);
-  await Perform(page, ['type 1234', 'filter']);
-  assert.ok((await List(page)) === cases.firstRuns[0]);
-  const icons = await page.Evaluate(async (list) => Promise.all(list.map(async ({ src }) => {
-    const image = await createImageBitmap(await (await fetch(src)).blob());
-    return `${image.width}x${image.height}`;
-  })), manifest.icons);
-  assert.deepEqual(icons, manifest.icons.map((icon) => icon.sizes));
-  assert.deepEqual([manifest.name, manifest.display], ['Tarvello', 'standalone']);
-  assert.deepEqual(problems.filter((p) => !p.includes('sw.js')), []);
+test('after one visit the page loads and works with the network gone', async (t) => {
+  const rows = [
+    // Which never fetches the engine in plain JavaScript, nor does its worker.
+    { row: 'with WebAssembly' },
+    // Fetched before the worker controls the page, and kept all the same.
+    { row: 'with the engine in plain JavaScript, WebAssembly missing', without: 'missing' },
+  ];
+  for (const row of rows) {
+    await t.test(row.row, async (t) => {
+      const site = await Serve(t);
+      const { context, page, problems } = await OpenPage(t);
+      await kWithoutWebAssembly[row.without]?.Prepare(context);
+      await Start(page, site.url);
+      await page.Evaluate(async () => {
+        await navigator.serviceWorker.ready;
+        if (!navigator.serviceWorker.controller) {
+          await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
+        }
+      });
+      if (row.without) await PlainEngineKept(page);
+      else assert.deepEqual(site.requested.filter(IsPlainEngine), []);
+      const manifest = await page.Evaluate(async () => (await fetch('manifest.webmanifest')).json());
+      await site.close();
+
+      await page.Reload();
+      await Started(page);
+      await Perform(page, ['type 1234', 'filter']);
+      assert.ok((await List(page)) === cases.firstRuns[0]);
+      const icons = await page.Evaluate(async (list) => Promise.all(list.map(async ({ src }) => {
+        const image = await createImageBitmap(await (await fetch(src)).blob());
+        return `${image.width}x${image.height}`;
+      })), manifest.icons);
+      assert.deepEqual(icons, manifest.icons.map((icon) => icon.sizes));
+      assert.deepEqual([manifest.name, manifest.display], ['Tarvello', 'standalone']);
+      assert.deepEqual(problems.filter((p) => !p.includes('sw.js')), []);
+    });
+  }
 });
 
 // A phone's screen, 360 x 740.
 const kPhone = { viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
 
-test('axe-core finds no accessibility violation in the window or its box', async (t) => {
+// Where neither engine can start, the page's message shows over the list, whole, and nothing can
+// be pressed; on a page that starts, it never shows.
+const CannotStart = (page) => page.Evaluate(() => {
+  const message = document.getElementById('cannot-start');
+  return {
+    shown: !message.hidden && message.parentElement.id === 'memcode',
+    whole: message.scrollHeight <= message.clientHeight,
+    enabled: document.querySelectorAll('#frmmain :enabled').length,
+  };
+});
+
+// Why the page cannot start: the failure each row makes.
+const kCannotStart = {
+  // WebAssembly missing, and the engine in plain JavaScript failing to load.
+  engines: async (context) => {
+    await kWithoutWebAssembly.missing.Prepare(context);
+    await context.route((url) => IsPlainEngine(url.pathname), (route) => route.abort());
+  },
+  // A browser too old for the page, without the box a rejection shows in.
+  oldBrowser: (context) => context.addInitScript('delete globalThis.HTMLDialogElement'),
+};
+
+test('axe-core finds no accessibility violation in the window, its box, or its message', async (t) => {
   const rows = [
     { row: 'desktop, after a hit, then the box', steps: ['type 1234', 'filter', 'click', 'type 1234'], box: true },
     { row: 'phone, after a hit at the end of the list', options: kPhone, tapped: true },
+    { row: 'desktop, where neither engine can start', cannotStart: 'engines' },
+    { row: 'phone, where neither engine can start', options: kPhone, cannotStart: 'engines' },
+    { row: 'desktop, in a browser too old for the page', cannotStart: 'oldBrowser' },
   ];
   for (const row of rows) {
     await t.test(row.row, async (t) => {
       const site = await Serve(t);
-      const { page, problems } = await OpenPage(t, row.options);
+      const { context, page, problems } = await OpenPage(t, row.options);
+      if (row.cannotStart) {
+        await kCannotStart[row.cannotStart](context);
+        await page.Goto(site.url);
+        await page.WaitFor(() => !document.getElementById('cannot-start').hidden);
+        assert.deepEqual(await CannotStart(page), { shown: true, whole: true, enabled: 0 });
+        assert.deepEqual(await AxeViolations(page), []);
+        return;
+      }
       await Start(page, site.url);
+      assert.equal((await CannotStart(page)).shown, false);
       if (row.tapped) await TapRunThenFindItsLast(page);
       await Perform(page, row.steps ?? []);
       assert.deepEqual(problems, []);

@@ -9,8 +9,10 @@ import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
 import { ReadSources, WriteSite } from '../../app/web/site.mjs';
-import { ChromiumPage } from './drivers/chromium.js';
-import { cases, kSite, LaunchBrowser, List, Perform, ServeSite, Start, Started } from './page.js';
+import { ChromiumPage, kWithoutWebAssembly } from './drivers/chromium.js';
+import {
+  cases, kSite, LaunchBrowser, List, Perform, PlainEngineKept, ServeSite, Start, Started,
+} from './page.js';
 
 const kRepository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const kSiteFiles = process.env.TARVELLO_SITE_FILES ?? path.join(kSite, '../app/web/site_files.txt');
@@ -53,38 +55,56 @@ const Kept = (page, cache) => page.Evaluate(async (name) => {
 }, cache);
 
 test('an update reaches an earlier visitor whole within two loads, and then works offline', async (t) => {
+  const rows = [
+    { row: 'with WebAssembly' },
+    // Which keeps the next version's engine too.
+    { row: 'with the engine in plain JavaScript, WebAssembly missing', without: 'missing' },
+  ];
   const next = BuildNextVersion(t);
-  const site = await ServeSite(0, { cacheControl: 'max-age=600' });
-  t.after(() => site.close());
   const browser = await LaunchBrowser();
   t.after(() => browser.close());
-  const page = new ChromiumPage(await browser.newPage());
-  await Start(page, site.url);
-  await page.WaitFor(() => navigator.serviceWorker.controller !== null);
+  for (const row of rows) {
+    await t.test(row.row, async (t) => {
+      const site = await ServeSite(0, { cacheControl: 'max-age=600' });
+      t.after(() => site.close());
+      const context = await browser.newContext();
+      t.after(() => context.close());
+      await kWithoutWebAssembly[row.without]?.Prepare(context);
+      const page = new ChromiumPage(await context.newPage());
+      await Start(page, site.url);
+      await page.WaitFor(() => navigator.serviceWorker.controller !== null);
+      if (row.without) await PlainEngineKept(page);
 
-  site.Serve(next);
-  const versions = { [kOldText]: fs.readdirSync(kSite), [kNewText]: fs.readdirSync(next) };
-  const newCache = CacheName(next);
-  let last;
-  for (const load of [1, 2]) {
-    await page.Reload();
-    await Started(page);
-    last = await Loaded(page);
-    assert.deepEqual(last.files.filter((file) => !versions[last.text].includes(file)), [], `load ${load}: one version`);
-    // The new worker takes over, as it does while a visitor reads the page.
-    await page.WaitFor(async (name) => (await caches.keys()).join() === name, newCache);
+      site.Serve(next);
+      const versions = { [kOldText]: fs.readdirSync(kSite), [kNewText]: fs.readdirSync(next) };
+      const newCache = CacheName(next);
+      let last;
+      let cache;
+      for (const load of [1, 2]) {
+        await page.Reload();
+        await Started(page);
+        last = await Loaded(page);
+        assert.deepEqual(last.files.filter((file) => !versions[last.text].includes(file)), [], `load ${load}: one version`);
+        // The new worker takes over, as it does while a visitor reads the page.
+        await page.WaitFor(async (name) => (await caches.keys()).join() === name, newCache);
+        // Whole once it has, so that the next load works offline.
+        if (load === 1) cache = await Kept(page, newCache);
+      }
+      assert.equal(last.text, kNewText);
+
+      const { names, kept } = cache;
+      assert.deepEqual(names, [newCache]);
+      // The engine in plain JavaScript only where the browser runs it.
+      const runs = (name) => row.without || !name.startsWith('tarvello_engine_plain.');
+      const files = versions[kNewText].filter((name) => name !== 'sw.js' && runs(name));
+      assert.deepEqual(kept, Object.fromEntries(files.map((name) => [name, Digest(fs.readFileSync(path.join(next, name)))])));
+
+      await site.close();
+      await page.Reload();
+      await Started(page);
+      await Perform(page, ['type 1234', 'filter']);
+      assert.equal((await Loaded(page)).text, kNewText);
+      assert.ok((await List(page)) === cases.firstRuns[0]);
+    });
   }
-  assert.equal(last.text, kNewText);
-
-  const { names, kept } = await Kept(page, newCache);
-  assert.deepEqual(names, [newCache]);
-  const files = versions[kNewText].filter((name) => name !== 'sw.js');
-  assert.deepEqual(kept, Object.fromEntries(files.map((name) => [name, Digest(fs.readFileSync(path.join(next, name)))])));
-
-  await site.close();
-  await page.Reload();
-  await Started(page);
-  await Perform(page, ['type 1234', 'filter']);
-  assert.equal((await Loaded(page)).text, kNewText);
-  assert.ok((await List(page)) === cases.firstRuns[0]);
 });

@@ -60,7 +60,7 @@ function FirstLineStarts(text, advances, width, Fits, count) {
     for (; i < text.length && text.charCodeAt(i) !== kSpace; ++i) word += advances[text.charCodeAt(i)];
     const sum = lineWidth + word;
     if (starts.length === 0 || sum > width + kDoubt ||
-        (sum > width - kDoubt && !Fits(starts.at(-1), i, sum))) {
+        (sum > width - kDoubt && !Fits(starts[starts.length - 1], i, sum))) {
       if (starts.length === count) break;
       starts.push(wordStart);
       lineWidth = 0;

@@ -30,7 +30,9 @@ export class ResultView {
     // Both layers are in the list's font, measured in the first.
     this.firstLayer = part('list-in-sight');
     const ahead = this.firstLayer.cloneNode();
-    ahead.inert = true;
+    // The attribute, not the property: it also hides the layer (window.css) where the browser
+    // knows no inert.
+    ahead.setAttribute('inert', '');
     this.firstLayer.after(ahead);
     this.layers = { shown: Layer(this.firstLayer), ahead: Layer(ahead) };
     this.upNext = upNext;
@@ -175,8 +177,8 @@ export class ResultView {
       return;
     }
     this.layers = { shown: ahead, ahead: shown };
-    ahead.element.inert = false;
-    shown.element.inert = true;
+    ahead.element.removeAttribute('inert');
+    shown.element.setAttribute('inert', '');
   }
 
   // The first line in sight, whole or in part, when the view is scrolled to `top`, and the line

@@ -18,17 +18,42 @@ export function LaunchChromium(options = {}) {
   });
 }
 
-export async function LaunchChromiumEngine() {
+// Chromium as the browsers that run the engine in plain JavaScript: without WebAssembly, removed
+// before the page's scripts run (Lockdown Mode), or refusing it under the page's policy read
+// without 'wasm-unsafe-eval', as browsers that do not know the keyword read it, and then without
+// the inert property too, as Safari 15.4 and Chrome before 97 are: each the options of its context
+// and what is done to it.
+export const kWithoutWebAssembly = {
+  missing: { Prepare: (context) => context.addInitScript('delete globalThis.WebAssembly') },
+  // With no worker, which would serve the page it kept past the route.
+  refused: {
+    options: { serviceWorkers: 'block' },
+    Prepare: async (context) => {
+      await context.addInitScript('delete HTMLElement.prototype.inert');
+      await context.route((url) => url.pathname === '/', async (route) => {
+        const response = await route.fetch();
+        await route.fulfill({ response, body: (await response.text()).replace(" 'wasm-unsafe-eval'", '') });
+      });
+    },
+  },
+};
+
+// `webAssembly`, where given, names how the pages go without it (kWithoutWebAssembly).
+export async function LaunchChromiumEngine({ webAssembly } = {}) {
   const browser = await LaunchChromium();
   return {
-    version: `Chromium ${browser.version()}`,
+    version: `Chromium ${browser.version()}${webAssembly ? `, WebAssembly ${webAssembly}` : ''}`,
     // A page in a context of its own, which may read and write the clipboard.
     async NewPage({ width = 1280, height = 720, touch = false } = {}) {
+      const without = kWithoutWebAssembly[webAssembly];
       const context = await browser.newContext({
         viewport: { width, height }, isMobile: touch, hasTouch: touch, deviceScaleFactor: touch ? 2 : 1,
+        ...without?.options,
       });
       await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-      return new ChromiumPage(await context.newPage());
+      if (!without) return new ChromiumPage(await context.newPage());
+      await without.Prepare(context);
+      return new PlainEnginePage(await context.newPage());
     },
     Close: () => browser.close(),
   };
@@ -66,5 +91,25 @@ export class ChromiumPage extends ScriptedPage {
     return nodes
       .filter((n) => live(n) !== undefined && live(byId.get(n.parentId) ?? {}) === undefined)
       .map((n) => ({ role: n.role.value, live: live(n), text: text(n) }));
+  }
+}
+
+// A page that must run the engine in plain JavaScript: a load that runs another is an error.
+class PlainEnginePage extends ChromiumPage {
+  async Goto(url) {
+    await super.Goto(url);
+    await this.RanPlainEngine();
+  }
+
+  async Reload() {
+    await super.Reload();
+    await this.RanPlainEngine();
+  }
+
+  async RanPlainEngine() {
+    await this.WaitFor(() => document.querySelector('#btnfilt:enabled') !== null);
+    const files = await this.Evaluate(() => performance.getEntriesByType('resource').map(({ name }) => name));
+    const plain = files.some((file) => file.includes('/tarvello_engine_plain.'));
+    if (!plain) this.errors.push('no engine in plain JavaScript');
   }
 }
