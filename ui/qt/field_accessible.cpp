@@ -31,7 +31,7 @@ class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
   }
 
   QString text(int startOffset, int endOffset) const override {
-    if (startOffset > endOffset) return QString();
+    if (startOffset > endOffset) return {};
     return field()->text().mid(startOffset, endOffset - startOffset);
   }
   int characterCount() const override { return static_cast<int>(field()->text().size()); }
@@ -40,7 +40,7 @@ class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
   QString attributes(int, int* startOffset, int* endOffset) const override {
     *startOffset = 0;
     *endOffset = characterCount();
-    return QString();
+    return {};
   }
 
   int cursorPosition() const override { return field()->cursorPosition(); }
@@ -66,14 +66,14 @@ class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
   // From where the caret is drawn, which knows how far a long text is scrolled.
   QRect characterRect(int offset) const override {
     const QString text = field()->text();
-    if (offset < 0 || offset >= text.size()) return QRect();
+    if (offset < 0 || offset >= text.size()) return {};
     const QFontMetrics metrics(field()->font());
     const QRect caret = field()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const int textLeft =
         caret.left() - metrics.horizontalAdvance(text.left(field()->cursorPosition()));
     const QRect character(textLeft + metrics.horizontalAdvance(text.left(offset)), caret.top(),
                           metrics.horizontalAdvance(text.at(offset)), caret.height());
-    return QRect(field()->mapToGlobal(character.topLeft()), character.size());
+    return {field()->mapToGlobal(character.topLeft()), character.size()};
   }
   int offsetAtPoint(const QPoint& point) const override {
     return field()->cursorPositionAt(field()->mapFromGlobal(point));
