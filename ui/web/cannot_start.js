@@ -10,6 +10,7 @@
     if (started || !fromScript || !message.hidden) return;
     document.getElementById('memcode').appendChild(message);
     message.hidden = false;
+    document.getElementById('frmmain').className += ' cannot-start';
   }
   // A file's failure to load is raised on its element, and does not bubble.
   window.addEventListener('error', Show, true);
