@@ -15,8 +15,8 @@ QAccessibleInterface* NotificationRole(const QString& className, QObject* object
 }  // namespace
 
 Announcer::Announcer(QWidget* window) : QWidget(window) {
-  static const bool roleInstalled = (QAccessible::installFactory(NotificationRole), true);
-  (void)roleInstalled;
+  // Installed once, however many times asked.
+  QAccessible::installFactory(NotificationRole);
   setFocusPolicy(Qt::NoFocus);
   setGeometry(0, 0, 0, 0);
   hide();
