@@ -62,5 +62,8 @@ node --test --test-concurrency=1 tests/screen-reader/ || status=$?
 if ((status != 0)); then
   echo "What Orca said:"
   grep -a 'SPEECH OUTPUT' "$TARVELLO_ORCA_LOG" | tail -60 || true
+  mkdir -p build
+  cp "$TARVELLO_ORCA_LOG" build/orca.log
+  echo "Orca's whole log: build/orca.log"
 fi
 exit "$status"

@@ -1,13 +1,16 @@
 // What Orca says, read from its log, and keys typed through the X server, which is where Orca
 // hears them: keys sent to a program directly would bypass it.
-import { execFileSync } from 'node:child_process';
+import { execFile, execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import { setTimeout as sleep } from 'node:timers/promises';
+import { promisify } from 'node:util';
 
 const kLog = process.env.TARVELLO_ORCA_LOG;
 // Orca has said all it will for a step once it has been quiet this long.
 const kQuiet = 2000;
 const kLongest = 20000;
+// Orca, a browser and their buses take a while to start on a busy machine.
+const kLongestStart = 60000;
 
 function Utterances() {
   const log = fs.readFileSync(kLog, 'utf8');
@@ -42,11 +45,19 @@ export async function Hear(action, until = null) {
 
 export async function OrcaReady() {
   const start = Date.now();
-  while (Date.now() - start < kLongest) {
+  while (Date.now() - start < kLongestStart) {
     if (fs.existsSync(kLog) && /Orca is ready|Screen reader on/i.test(fs.readFileSync(kLog, 'utf8'))) return;
     await sleep(200);
   }
   throw new Error('Orca did not start');
+}
+
+// Waits for the program's window and gives it the keyboard, as a player's click would. Not
+// synchronous: the page's server runs in this process, and must go on serving while it waits.
+export async function ActivateWindow(title) {
+  await promisify(execFile)('xdotool', ['search', '--sync', '--onlyvisible', '--name', title.source, 'windowactivate'], {
+    timeout: kLongestStart,
+  });
 }
 
 export function Keys(...keys) {
